@@ -1,0 +1,56 @@
+#pragma once
+// The program's context: the platform it was handed, the session state and
+// the loaded windows. Every subsystem takes an App&.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/session_state.h"
+#include "platform/platform.h"
+#include "ui/forms.h"
+
+namespace rv {
+
+struct App;
+
+enum class Edition { Static, Dynamic };
+
+// Addresses and switches that differ between the real service and the sandbox.
+struct Config {
+  Edition edition = Edition::Static;
+  std::string programDir;  // directory of the running program, no trailing separator
+  std::string ipEchoPageA = "http://ip.echo-a.example/";
+  std::string ipEchoServiceB = "http://ip.echo-b.example/getip.aspx";
+};
+
+// Hooks later subsystems plug into the start-up and the exits.
+struct StartupHooks {
+  std::function<void(App&)> attachSkin;            // attach the skin to a new main window
+  std::function<void(App&)> dynamicWindowReady;    // the rest of DynamicLineWindow's creation
+  std::function<void(App&)> settingsSave;          // save all settings (runs to completion)
+  std::function<void(App&)> settingsSavedOnClose;  // log line after the close-box save
+};
+
+struct App {
+  App();
+  ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  Platform platform;
+  Config config;
+  SessionState state;
+  Forms forms;
+  StartupHooks hooks;
+  std::unique_ptr<DialupKit> staticDialer, dynamicDialer;
+
+  Runtime& rt() { return *platform.runtime; }
+  Form& StaticWindow() { return forms.Get("StaticLineWindow"); }
+  Form& DynamicWindow() { return forms.Get("DynamicLineWindow"); }
+  Form& Window(Line line) { return line == Line::Static ? StaticWindow() : DynamicWindow(); }
+  // Started workers are detached and never joined.
+  void StartWorker(std::function<void()> routine) { rt().StartWorker(std::move(routine)); }
+  bool Pause(int64_t ms) { return rt().Pause(ms); }
+};
+
+}  // namespace rv

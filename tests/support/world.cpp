@@ -1,0 +1,57 @@
+#include "support/world.h"
+
+namespace rv::test {
+
+World::World() {
+  dialogs = std::make_unique<sim::SimDialogs>(app.forms);
+  view = std::make_unique<HeadlessView>(sched);
+  app.platform.runtime = &sched;
+  app.platform.process = &process;
+  app.platform.dialogs = dialogs.get();
+  app.forms.SetView(view.get());
+  app.config.programDir = "/tmp/rovanta-world";
+}
+
+World::~World() { sched.Shutdown(); }
+
+void World::Start(Edition edition) {
+  app.config.edition = edition;
+  sched.StartUi([this] {
+    if (beforeStart) beforeStart(app);
+    StartProgram(app);
+  });
+  sched.RunFor(0);
+}
+
+void World::OnUi(std::function<void()> action) { sched.PostUi(std::move(action)); }
+
+void World::Click(const std::string& window, const std::string& control) {
+  OnUi([this, window, control] { app.forms.UserClick(app.forms.Get(window), control); });
+}
+
+void World::MouseDown(const std::string& window, const std::string& control) {
+  OnUi([this, window, control] { app.forms.UserMouseDown(app.forms.Get(window), control); });
+}
+
+void World::Type(const std::string& window, const std::string& control, const std::string& text) {
+  OnUi([this, window, control, text] { app.forms.UserType(app.forms.Get(window), control, text); });
+}
+
+void World::Leave(const std::string& window, const std::string& control) {
+  OnUi([this, window, control] { app.forms.UserLeave(app.forms.Get(window), control); });
+}
+
+void World::Menu(const std::string& window, const std::string& action) {
+  OnUi([this, window, action] { app.forms.UserMenu(app.forms.Get(window), action); });
+}
+
+std::string World::Text(const std::string& window, const std::string& control) {
+  return app.forms.Get(window).Text(control);
+}
+
+bool World::RunUntilText(const std::string& window, const std::string& control,
+                         const std::string& text, int64_t maxMs) {
+  return RunUntil([&] { return Text(window, control) == text; }, maxMs);
+}
+
+}  // namespace rv::test
