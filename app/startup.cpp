@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/connection_title.h"
+#include "app/wiring.h"
 #include "vpn/vpn.h"
 
 namespace rv {
@@ -73,6 +74,7 @@ Edition ParseEditionChoice(const std::string& text) {
 }
 
 void StartProgram(App& app) {
+  WireProgram(app);
   app.forms.On("StaticLineWindow", "", kEvCreated, [&app](const EventArgs&) { OnStaticWindowCreated(app); });
   app.forms.On("StaticLineWindow", "", kEvAboutToBeDestroyed, [&app](const EventArgs&) { StaticLineExit(app); });
   app.forms.On("DynamicLineWindow", "", kEvCreated, [&app](const EventArgs&) { OnDynamicWindowCreated(app); });
