@@ -214,6 +214,15 @@ const std::map<std::string, Command>& Commands() {
          out.push_back("bytes=" + std::to_string(text.size()));
          return written == text.size() ? "" : "short write";
        }},
+      {"text-length",
+       [](Context& c, const Args& a, Output& out) -> std::string {
+         HWND h;
+         if (std::string e = Control(c, a, 1, &h); !e.empty()) return e;
+         DWORD_PTR length = 0;
+         if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &length)) return "timeout";
+         out.push_back("length=" + std::to_string(length));
+         return {};
+       }},
       {"wait-text",
        [](Context& c, const Args& a, Output&) -> std::string {
          // wait-text NAME TIMEOUT TEXT
