@@ -1,10 +1,14 @@
 #include "app/wiring.h"
 
+#include "ui/wire_forms.h"
+
 namespace rv {
 
 void WireProgram(App& app) {
-  (void)app;
-  // Each subsystem adds its Wire...() call here.
+  // Each subsystem adds its Wire...() call here, above WireForms.
+
+  // Last: it extends the creation steps plugged in above with the tooltips.
+  WireForms(app);
 }
 
 }  // namespace rv
