@@ -107,6 +107,29 @@ std::string Control(Context& c, const Args& a, size_t index, HWND* out) {
   return *out ? std::string() : "no control " + a[index];
 }
 
+struct BoxSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK MatchBox(HWND h, LPARAM param) {
+  auto* s = reinterpret_cast<BoxSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(h, &owner);
+  if (owner == s->pid && IsWindowVisible(h) && ClassOf(h) == "#32770") {
+    s->found = h;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A message box the process `pid` shows.
+HWND FindMessageBox(DWORD pid) {
+  BoxSearch s{pid, nullptr};
+  EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
 std::string GetCommand(Context& c, const Args& a, Output& out) {
   HWND h;
   if (std::string e = Control(c, a, 1, &h); !e.empty()) return e;
@@ -132,7 +155,9 @@ std::string GetCommand(Context& c, const Args& a, Output& out) {
     out.push_back("selected=" + std::to_string(ListSelectedRow(h)));
   }
   if (_wcsicmp(Wide(cls).c_str(), L"ScrollBar") == 0) {
-    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_POS};
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_POS;
     GetScrollInfo(h, SB_CTL, &si);
     out.push_back("scroll=" + std::to_string(si.nMin) + "," + std::to_string(si.nMax) + "," + std::to_string(si.nPos));
   }
@@ -380,17 +405,7 @@ const std::map<std::string, Command>& Commands() {
          DWORD pid = 0;
          GetWindowThreadProcessId(c.window, &pid);
          HWND box = nullptr;
-         auto findBox = [&] {
-           struct S { DWORD pid; HWND found; } s{pid, nullptr};
-           EnumWindows([](HWND h, LPARAM p) -> BOOL {
-             auto* s = reinterpret_cast<S*>(p);
-             DWORD owner = 0;
-             GetWindowThreadProcessId(h, &owner);
-             if (owner == s->pid && IsWindowVisible(h) && ClassOf(h) == "#32770") { s->found = h; return FALSE; }
-             return TRUE;
-           }, reinterpret_cast<LPARAM>(&s));
-           return (box = s.found) != nullptr;
-         };
+         auto findBox = [&] { return (box = FindMessageBox(pid)) != nullptr; };
          if (!WaitFor(a.size() > 1 ? Number(a[1]) : 0, findBox)) return "no message box";
          out.push_back("title=" + Escape(TextOf(box)));
          std::string text, buttons;
