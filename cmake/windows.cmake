@@ -25,6 +25,6 @@ file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/driver/*.cp
 if(DRIVER_SOURCES)
   add_executable(rvdriver ${DRIVER_SOURCES} ${CMAKE_SOURCE_DIR}/platform/win32/wide.cpp)
   target_include_directories(rvdriver PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(rvdriver PRIVATE user32 gdi32 comctl32 gdiplus ole32 shell32)
+  target_link_libraries(rvdriver PRIVATE rovanta_core user32 gdi32 comctl32 gdiplus ole32 shell32)
   target_link_options(rvdriver PRIVATE -municode)
 endif()

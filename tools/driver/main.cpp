@@ -18,6 +18,8 @@ using std::min;
 
 #include "platform/win32/wide.h"
 #include "tools/driver/driver.h"
+#include "ui/form_defs.h"
+#include "ui/win32/menu_ids.h"
 
 namespace rv::driver {
 namespace {
@@ -354,47 +356,15 @@ const std::map<std::string, Command>& Commands() {
        }},
       {"menu",
        [](Context& c, const Args& a, Output&) -> std::string {
-         // menu TOP/ITEM/...: the item of that caption path in the menu bar.
+         // menu TOP/ITEM/...: chooses the item of that caption path. The
+         // items are found in the window's table (another process cannot
+         // read a menu under Wine), numbered as the program numbers them.
          if (std::string e = NeedWindow(c); !e.empty()) return e;
-         std::string path = Rest(a, 1);
-         HMENU menu = GetMenu(c.window);
-         if (!menu) return "window has no menu";
-         size_t start = 0;
-         for (;;) {
-           size_t slash = path.find('/', start);
-           std::string caption = path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
-           int found = -1;
-           for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-             wchar_t text[256];
-             int len = GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
-             if (Utf8(std::wstring_view(text, len > 0 ? static_cast<size_t>(len) : 0)) == caption) found = i;
-           }
-           if (found < 0) return "no menu item " + caption;
-           if (slash == std::string::npos) {
-             UINT id = GetMenuItemID(menu, found);
-             if (id == static_cast<UINT>(-1)) return caption + " opens a menu";
-             PostMessageW(c.window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-             return {};
-           }
-           menu = GetSubMenu(menu, found);
-           if (!menu) return caption + " has no items";
-           start = slash + 1;
-         }
-       }},
-      {"menus",
-       [](Context& c, const Args&, Output& out) -> std::string {
-         // Every item of the menu bar as its caption path.
-         if (std::string e = NeedWindow(c); !e.empty()) return e;
-         std::function<void(HMENU, const std::string&)> walk = [&](HMENU m, const std::string& prefix) {
-           for (int i = 0, n = GetMenuItemCount(m); i < n; ++i) {
-             wchar_t text[256];
-             int len = GetMenuStringW(m, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
-             std::string caption = prefix + Utf8(std::wstring_view(text, len > 0 ? static_cast<size_t>(len) : 0));
-             if (HMENU sub = GetSubMenu(m, i)) walk(sub, caption + "/");
-             else out.push_back(Escape(caption));
-           }
-         };
-         if (HMENU m = GetMenu(c.window)) walk(m, "");
+         const WindowDef* def = FindWindowDef(RvName(c.window).c_str());
+         if (!def) return "window has no table";
+         const int id = win32::MenuIdOfPath(*def, Rest(a, 1));
+         if (!id) return "no menu item " + Rest(a, 1);
+         PostMessageW(c.window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
          return {};
        }},
       {"notice",
@@ -448,6 +418,9 @@ const std::map<std::string, Command>& Commands() {
       {"screenshot",
        [](Context& c, const Args& a, Output&) -> std::string {
          if (std::string e = NeedWindow(c); !e.empty()) return e;
+         // The pointer goes to a corner first, so that no tooltip covers the window.
+         SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+         Sleep(300);
          std::string error;
          return SaveScreenshot(c.window, Wide(Rest(a, 1)), &error) ? "" : error;
        }},

@@ -410,12 +410,10 @@ void Win32View::RunModal(Forms& forms, Form& form) {
 
 namespace {
 
-void AssignMenuIds(FormWindow& fw, std::span<const MenuItemDef> items) {
-  for (const MenuItemDef& item : items) {
-    if (!item.caption) break;
-    fw.menuIds[&item] = static_cast<int>(fw.menuActions.size());
-    fw.menuActions.push_back(item.action ? item.action : "");
-    AssignMenuIds(fw, item.items);
+void AssignMenuIds(FormWindow& fw) {
+  for (const MenuItemDef* item : MenuItemsInIdOrder(fw.form->def())) {
+    fw.menuIds[item] = static_cast<int>(fw.menuActions.size());
+    fw.menuActions.push_back(item->action ? item->action : "");
   }
 }
 
@@ -451,7 +449,7 @@ HMENU BuildPopup(FormWindow& fw, std::span<const MenuItemDef> items) {
 // menu) pop up on demand. Ids cover both.
 HMENU Win32View::CreateMenus(FormWindow& fw) {
   const auto menus = fw.form->def().menu;
-  AssignMenuIds(fw, menus);
+  AssignMenuIds(fw);
   if (menus.empty()) return nullptr;
   HMENU bar = CreateMenu();
   for (const MenuItemDef& top : menus) {
