@@ -424,6 +424,21 @@ const std::map<std::string, Command>& Commands() {
          std::string error;
          return SaveScreenshot(c.window, Wide(Rest(a, 1)), &error) ? "" : error;
        }},
+      {"pixels",
+       [](Context& c, const Args& a, Output& out) -> std::string {
+         // pixels NAME: the colours on screen inside the control, most
+         // frequent first, as "RRGGBB count" (at most 8).
+         HWND h;
+         if (std::string e = Control(c, a, 1, &h); !e.empty()) return e;
+         std::vector<std::pair<uint32_t, int>> counts;
+         if (!CountColours(h, &counts)) return "cannot read the screen";
+         for (size_t i = 0; i < counts.size() && i < 8; ++i) {
+           char line[32];
+           std::snprintf(line, sizeof line, "%06X %d", counts[i].first, counts[i].second);
+           out.push_back(line);
+         }
+         return {};
+       }},
       {"sleep",
        [](Context&, const Args& a, Output&) -> std::string {
          Sleep(static_cast<DWORD>(std::max(0, a.size() > 1 ? Number(a[1]) : 0)));
