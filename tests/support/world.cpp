@@ -7,6 +7,8 @@ World::World() {
   view = std::make_unique<HeadlessView>(sched);
   app.platform.runtime = &sched;
   app.platform.process = &process;
+  app.platform.ras = &ras;
+  ras.RegisterCommands(process);
   app.platform.dialogs = dialogs.get();
   app.platform.shell = &shell;
   app.forms.SetView(view.get());

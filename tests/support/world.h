@@ -10,6 +10,7 @@
 #include "platform/sim/scheduler.h"
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_process.h"
+#include "platform/sim/sim_ras.h"
 #include "platform/sim/sim_shell.h"
 #include "ui/headless/headless_view.h"
 
@@ -22,6 +23,7 @@ class World {
 
   sim::Scheduler sched;
   sim::SimProcess process;
+  sim::SimRas ras{sched};
   sim::SimShell shell;
   std::unique_ptr<sim::SimDialogs> dialogs;
   std::unique_ptr<HeadlessView> view;
