@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/connection_title.h"
 #include "platform/dialogs.h"
 #include "resources/embedded.h"
 #include "support/world.h"
@@ -167,10 +168,9 @@ TEST(StaticMenus, ExitDestroysTheStartWindowAfterHangingUp) {
   w.Run(1000);
   EXPECT_TRUE(w.sched.ProcessEnded());
   EXPECT_EQ(w.sched.ExitCode(), 0);
-  EXPECT_EQ(w.app.forms.Find("StaticLineWindow"), nullptr);
   EXPECT_EQ(w.app.state.staticStop.load(), 1);
-  auto journal = w.view->Journal();
-  EXPECT_NE(std::find(journal.begin(), journal.end(), "destroy StaticLineWindow"), journal.end());
+  auto commands = w.process.Commands();
+  EXPECT_NE(std::find(commands.begin(), commands.end(), "rasphone -h " + EntryName("1")), commands.end());
 }
 
 TEST(StaticMenus, RefusedChatLinkStillShowsTheNoticeAndNothingElse) {
