@@ -490,8 +490,11 @@ TEST(WindowTables, TooltipsAttachToTheirControls) {
       EXPECT_EQ(s.tip, it == tips.end() ? "" : it->second) << s.def->name;
     }
     // Every expected tip names a control of the window.
-    for (auto& [control, text] : tips)
-      if (!control.empty()) EXPECT_TRUE(form.Has(control)) << control;
+    for (auto& [control, text] : tips) {
+      if (!control.empty()) {
+        EXPECT_TRUE(form.Has(control)) << control;
+      }
+    }
   }
   EXPECT_EQ(FindWindowDef(D)->tips.size(), 42u);  // the window and 41 controls
   EXPECT_EQ(FindWindowDef(A)->tips.size(), 20u);
