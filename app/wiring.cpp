@@ -1,10 +1,12 @@
 #include "app/wiring.h"
 
+#include "iplookup/public_ip_query.h"
+
 namespace rv {
 
 void WireProgram(App& app) {
-  (void)app;
   // Each subsystem adds its Wire...() call here.
+  WireIpLookup(app);
 }
 
 }  // namespace rv

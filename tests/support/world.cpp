@@ -8,6 +8,7 @@ World::World() {
   app.platform.runtime = &sched;
   app.platform.process = &process;
   app.platform.dialogs = dialogs.get();
+  app.platform.http = &http;
   app.forms.SetView(view.get());
   app.config.programDir = "/tmp/rovanta-world";
 }

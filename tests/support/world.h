@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "platform/sim/scheduler.h"
 #include "platform/sim/sim_dialogs.h"
+#include "platform/sim/sim_http.h"
 #include "platform/sim/sim_process.h"
 #include "ui/headless/headless_view.h"
 
@@ -21,6 +22,7 @@ class World {
 
   sim::Scheduler sched;
   sim::SimProcess process;
+  sim::SimHttp http{sched};
   std::unique_ptr<sim::SimDialogs> dialogs;
   std::unique_ptr<HeadlessView> view;
   App app;
