@@ -4,6 +4,7 @@
 
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/runtime_win32.h"
+#include "platform/win32/shell_win32.h"
 
 // The Remote Access Service and process backends come with the VPN engine.
 #if __has_include("platform/win32/ras_win32.h") && __has_include("platform/win32/process_win32.h")
@@ -58,6 +59,7 @@ struct Win32Platform::Backends {
   DialogsWin32 dialogs;
   RasBackend ras;
   ProcessBackend process;
+  ShellWin32 shell;
 };
 
 Win32Platform::Win32Platform() : backends_(std::make_unique<Backends>()) {
@@ -65,7 +67,8 @@ Win32Platform::Win32Platform() : backends_(std::make_unique<Backends>()) {
   platform_.dialogs = &backends_->dialogs;
   platform_.ras = &backends_->ras;
   platform_.process = &backends_->process;
-  // Further backends (HTTP, network connections, browser store, MIDI, shell,
+  platform_.shell = &backends_->shell;
+  // Further backends (HTTP, network connections, browser store, MIDI,
   // files, skin) join here as their subsystems land.
 }
 
