@@ -11,6 +11,7 @@ World::World() {
   ras.RegisterCommands(process);
   app.platform.dialogs = dialogs.get();
   app.platform.shell = &shell;
+  app.platform.http = &http;
   app.forms.SetView(view.get());
   app.config.programDir = "/tmp/rovanta-world";
 }

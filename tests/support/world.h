@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "platform/sim/scheduler.h"
 #include "platform/sim/sim_dialogs.h"
+#include "platform/sim/sim_http.h"
 #include "platform/sim/sim_process.h"
 #include "platform/sim/sim_ras.h"
 #include "platform/sim/sim_shell.h"
@@ -25,6 +26,7 @@ class World {
   sim::SimProcess process;
   sim::SimRas ras{sched};
   sim::SimShell shell;
+  sim::SimHttp http{sched};
   std::unique_ptr<sim::SimDialogs> dialogs;
   std::unique_ptr<HeadlessView> view;
   App app;
