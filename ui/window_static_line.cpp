@@ -1,5 +1,6 @@
 // StaticLineWindow: the start window and main window of the static line.
 #include "ui/form_defs.h"
+#include "ui/menu_actions.h"
 #include "ui/support_contacts.h"
 #include "ui/window_tables.h"
 
@@ -20,9 +21,9 @@ constexpr ControlDef kControls[] = {
 
     {.name = "分组框3", .kind = ControlKind::GroupBox, .parent = nullptr, .x = 6, .y = 136, .w = 270, .h = 38, .caption = ""},
     {.name = "透明标签19", .kind = ControlKind::TransparentLabel, .parent = "分组框3", .x = 27, .y = 12, .w = 56, .h = 18, .caption = "协议选择："},
-    {.name = "单选框_PPTP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 91, .y = 10, .w = 48, .h = 24, .caption = "PPTP", .flags = kChecked, .events = kEvClick},
-    {.name = "单选框_L2TP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 143, .y = 10, .w = 48, .h = 24, .caption = "L2TP", .events = kEvClick},
-    {.name = "单选框_SSTP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 197, .y = 10, .w = 48, .h = 24, .caption = "SSTP", .events = kEvClick},
+    {.name = "单选框_PPTP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 91, .y = 10, .w = 48, .h = 24, .caption = "PPTP", .flags = kChecked},
+    {.name = "单选框_L2TP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 143, .y = 10, .w = 48, .h = 24, .caption = "L2TP"},
+    {.name = "单选框_SSTP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 197, .y = 10, .w = 48, .h = 24, .caption = "SSTP"},
 
     {.name = "分组框8", .kind = ControlKind::GroupBox, .parent = nullptr, .x = 6, .y = 174, .w = 270, .h = 88, .caption = ""},
     {.name = "透明标签12", .kind = ControlKind::TransparentLabel, .parent = "分组框8", .x = 42, .y = 13, .w = 56, .h = 20, .caption = "定时连断："},
@@ -81,6 +82,29 @@ constexpr ControlDef kControls[] = {
     {.name = "气球提示框1", .kind = ControlKind::Balloon, .parent = nullptr, .x = 0, .y = 0, .w = 0, .h = 0, .caption = ""},
 };
 
+constexpr MenuItemDef kMainMenu[] = {
+    {"客服QQ" RV_STATIC_SUPPORT, kActContactSupport},
+    {"用前需看", kActDisclaimerBefore},
+    {"退出", kActExit},
+};
+constexpr MenuItemDef kHowToMenu[] = {{"使用介绍", kActUsage}};
+constexpr MenuItemDef kDisclaimerMenu[] = {{"用前必看", kActDisclaimerMust}};
+constexpr MenuItemDef kContactMenu[] = {
+    {"联系QQ" RV_STATIC_SUPPORT, kActContactSupport},
+    {"联系微信" RV_MESSENGER_ID, kActMessenger},
+};
+constexpr MenuItemDef kPaidMenu[] = {
+    {"优惠订购ip客服QQ" RV_STATIC_SUPPORT, kActContactSupport},
+    {"软件功能定制服务", kActContactSupport},
+};
+constexpr MenuItemDef kMenuBar[] = {
+    {"菜 单", nullptr, kMainMenu},
+    {"操作说明", nullptr, kHowToMenu},
+    {"免责声明", nullptr, kDisclaimerMenu},
+    {"联系方式", nullptr, kContactMenu},
+    {"付费服务(产品服务)", nullptr, kPaidMenu},
+};
+
 }  // namespace
 
 const WindowDef kStaticLineWindow = {
@@ -91,6 +115,7 @@ const WindowDef kStaticLineWindow = {
     .designedVisible = false,
     .events = kEvCreated | kEvAboutToBeDestroyed,
     .controls = kControls,
+    .menu = kMenuBar,
 };
 
 }  // namespace rv

@@ -11,6 +11,8 @@
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_http.h"
 #include "platform/sim/sim_process.h"
+#include "platform/sim/sim_ras.h"
+#include "platform/sim/sim_shell.h"
 #include "ui/headless/headless_view.h"
 
 namespace rv::test {
@@ -22,6 +24,8 @@ class World {
 
   sim::Scheduler sched;
   sim::SimProcess process;
+  sim::SimRas ras{sched};
+  sim::SimShell shell;
   sim::SimHttp http{sched};
   std::unique_ptr<sim::SimDialogs> dialogs;
   std::unique_ptr<HeadlessView> view;
@@ -40,6 +44,9 @@ class World {
   void Type(const std::string& window, const std::string& control, const std::string& text);
   void Leave(const std::string& window, const std::string& control);
   void Menu(const std::string& window, const std::string& action);
+  void Scroll(const std::string& window, const std::string& control, int position);
+  // The close box of a window.
+  void Close(const std::string& window);
   void OnUi(std::function<void()> action);
 
   std::string Text(const std::string& window, const std::string& control);

@@ -1,0 +1,31 @@
+#include "platform/win32/win32_platform.h"
+
+#include <windows.h>
+
+#include "platform/win32/dialogs_win32.h"
+#include "platform/win32/runtime_win32.h"
+
+#include "platform/win32/process_win32.h"
+#include "platform/win32/ras_win32.h"
+
+namespace rv::win32 {
+
+struct Win32Platform::Backends {
+  RuntimeWin32 runtime;
+  DialogsWin32 dialogs;
+  RasWin32 ras;
+  ProcessWin32 process;
+};
+
+Win32Platform::Win32Platform() : backends_(std::make_unique<Backends>()) {
+  platform_.runtime = &backends_->runtime;
+  platform_.dialogs = &backends_->dialogs;
+  platform_.ras = &backends_->ras;
+  platform_.process = &backends_->process;
+  // Further backends (HTTP, network connections, browser store, MIDI, shell,
+  // files, skin) join here as their subsystems land.
+}
+
+Win32Platform::~Win32Platform() = default;
+
+}  // namespace rv::win32
