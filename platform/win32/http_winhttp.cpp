@@ -3,6 +3,7 @@
 // each phase, but a server that trickles bytes would keep a synchronous Send
 // going for ever.
 #include "platform/win32/http_winhttp.h"
+#include "platform/win32/wide.h"
 
 #include <objbase.h>
 #include <oleauto.h>
@@ -11,7 +12,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace rv {
+namespace rv::win32 {
 
 namespace {
 
@@ -29,14 +30,6 @@ class ComScope {
  private:
   HRESULT hr_;
 };
-
-std::wstring Widen(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-  return w;
-}
 
 // Owns the argument variants of one call.
 class Args {
@@ -130,10 +123,10 @@ bool SetCertificateOption(IDispatch* request) {
 bool Send(IDispatch* request, const std::string& url, const HttpHeaders& headers, int timeoutMs) {
   if (timeoutMs > 0)
     Invoke(request, L"SetTimeouts", Args().Long(timeoutMs).Long(timeoutMs).Long(timeoutMs).Long(timeoutMs));
-  if (!Invoke(request, L"Open", Args().Text(L"GET").Text(Widen(url)).Bool(true))) return false;
+  if (!Invoke(request, L"Open", Args().Text(L"GET").Text(Wide(url)).Bool(true))) return false;
   SetCertificateOption(request);
   for (const auto& [name, value] : headers)
-    Invoke(request, L"SetRequestHeader", Args().Text(Widen(name)).Text(Widen(value)));
+    Invoke(request, L"SetRequestHeader", Args().Text(Wide(name)).Text(Wide(value)));
   if (!Invoke(request, L"Send", Args().Text(L""))) return false;
   const int boundMs = timeoutMs > 0 ? timeoutMs : kHttpDefaultCallBoundMs;
   VARIANT done;
@@ -157,7 +150,7 @@ bool RequestObjectTakesCertificateOption() {
   return taken;
 }
 
-std::string WinHttpApi::Get(const std::string& url, const HttpHeaders& headers, int timeoutMs) {
+std::string HttpWin32::Get(const std::string& url, const HttpHeaders& headers, int timeoutMs) {
   ComScope com;
   IDispatch* request = NewRequestObject();
   if (!request) return {};
@@ -172,4 +165,4 @@ std::string WinHttpApi::Get(const std::string& url, const HttpHeaders& headers, 
   return bytes;
 }
 
-}  // namespace rv
+}  // namespace rv::win32

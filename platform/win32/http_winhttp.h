@@ -3,9 +3,9 @@
 // "WinHttp.WinHttpRequest.5.1", late bound over IDispatch.
 #include "platform/http.h"
 
-namespace rv {
+namespace rv::win32 {
 
-class WinHttpApi final : public HttpApi {
+class HttpWin32 final : public HttpApi {
  public:
   // COM is initialised and released inside each call, and each call creates
   // its own object, so calls on different threads share nothing.
@@ -17,4 +17,4 @@ class WinHttpApi final : public HttpApi {
 // expired certificates then fail there.
 bool RequestObjectTakesCertificateOption();
 
-}  // namespace rv
+}  // namespace rv::win32

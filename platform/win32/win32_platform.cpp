@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/dialogs_win32.h"
+#include "platform/win32/http_winhttp.h"
 #include "platform/win32/runtime_win32.h"
 
 #include "platform/win32/process_win32.h"
@@ -15,6 +16,7 @@ struct Win32Platform::Backends {
   DialogsWin32 dialogs;
   RasWin32 ras;
   ProcessWin32 process;
+  HttpWin32 http;
 };
 
 Win32Platform::Win32Platform() : backends_(std::make_unique<Backends>()) {
@@ -22,7 +24,8 @@ Win32Platform::Win32Platform() : backends_(std::make_unique<Backends>()) {
   platform_.dialogs = &backends_->dialogs;
   platform_.ras = &backends_->ras;
   platform_.process = &backends_->process;
-  // Further backends (HTTP, network connections, browser store, MIDI, shell,
+  platform_.http = &backends_->http;
+  // Further backends (network connections, browser store, MIDI, shell,
   // files, skin) join here as their subsystems land.
 }
 

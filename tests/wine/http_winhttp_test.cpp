@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 #include <sstream>
 
 #include "iplookup/http_client.h"
 #include "sandbox/ip_echo.h"
-#include "wine/wine_console.h"
+#include "wine/wine_session.h"
 
 namespace rv {
 namespace {
@@ -34,18 +33,25 @@ std::string Hex(const std::string& bytes) {
 
 class WinHttpUnderWine : public testing::Test {
  protected:
-  static void SetUpTestSuite() { wine = std::make_unique<test::WineConsole>(); }
-  static void TearDownTestSuite() { wine.reset(); }
-
   void SetUp() override {
-    probe = std::string(ROVANTA_WIN64_DIR) + "/httpprobe.exe";
-    if (!std::filesystem::exists(probe)) GTEST_SKIP() << "the 64-bit build has no " << probe;
-    ASSERT_TRUE(wine->ready()) << wine->error();
+    ASSERT_TRUE(std::filesystem::exists(probe))
+        << "build the 64-bit programs first: cmake --preset win64 && cmake --build build/win64";
+    wine::WineHost& host = wine::WineHost::Get();
+    if (!host.ok()) GTEST_SKIP() << host.error();
     ASSERT_TRUE(echo.Start());
   }
 
+  // The probe's standard output.
+  std::string RunProbe(const std::vector<std::string>& args) {
+    wine::WineProcess process(probe, args, {}, true);
+    std::string out, line;
+    while (process.ReadLine(&line, 60000)) out += line + "\n";
+    process.Wait(10000);
+    return out;
+  }
+
   Probe Fetch(const std::string& url, int timeoutSeconds) {
-    std::istringstream out(wine->Run(probe, url + " " + std::to_string(timeoutSeconds)));
+    std::istringstream out(RunProbe({url, std::to_string(timeoutSeconds)}));
     Probe p;
     std::string word;
     while (out >> word) {
@@ -57,12 +63,9 @@ class WinHttpUnderWine : public testing::Test {
     return p;
   }
 
-  static std::unique_ptr<test::WineConsole> wine;
-  std::string probe;
+  const std::string probe = std::string(ROVANTA_WIN64_DIR) + "/httpprobe.exe";
   sandbox::IpEcho echo;
 };
-
-std::unique_ptr<test::WineConsole> WinHttpUnderWine::wine;
 
 TEST_F(WinHttpUnderWine, SendsTheFiveHeadersInOrderWithTheUrlAsReferer) {
   const std::string url = echo.ServiceBUrl();
@@ -130,7 +133,7 @@ class WinHttpsUnderWine : public WinHttpUnderWine,
                           public testing::WithParamInterface<sandbox::EchoTransport> {};
 
 TEST_P(WinHttpsUnderWine, UntrustedOrExpiredCertificateIsFetchedAllTheSame) {
-  if (wine->Run(probe, "--cert-option").find("cert-option taken") == std::string::npos)
+  if (RunProbe({"--cert-option"}).find("cert-option taken") == std::string::npos)
     GTEST_SKIP() << "this Wine's request object refuses the certificate-error option (Option 4), "
                     "so it cannot ignore certificate errors";
   sandbox::IpEcho tls(GetParam());

@@ -15,14 +15,14 @@
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--cert-option") {
-    std::printf("cert-option %s\n", rv::RequestObjectTakesCertificateOption() ? "taken" : "refused");
+    std::printf("cert-option %s\n", rv::win32::RequestObjectTakesCertificateOption() ? "taken" : "refused");
     return 0;
   }
   if (argc != 3) {
     std::fprintf(stderr, "usage: httpprobe URL TIMEOUT_SECONDS | httpprobe --cert-option\n");
     return 2;
   }
-  rv::WinHttpApi http;
+  rv::win32::HttpWin32 http;
   ULONGLONG start = GetTickCount64();
   std::string body = rv::FetchUrl(&http, argv[1], std::atoi(argv[2]));
   ULONGLONG ms = GetTickCount64() - start;
