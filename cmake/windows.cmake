@@ -30,3 +30,10 @@ if(DRIVER_SOURCES)
   target_link_libraries(rvdriver PRIVATE rovanta_core user32 gdi32 comctl32 gdiplus ole32 shell32)
   target_link_options(rvdriver PRIVATE -municode)
 endif()
+
+# A console probe of the real HTTP request object, run under Wine by the tests.
+file(GLOB HTTPPROBE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/httpprobe/*.cpp)
+if(HTTPPROBE_SOURCES)
+  add_executable(httpprobe ${HTTPPROBE_SOURCES})
+  target_link_libraries(httpprobe PRIVATE rovanta_win32)
+endif()

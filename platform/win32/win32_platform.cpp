@@ -1,6 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include "platform/win32/dialogs_win32.h"
+#include "platform/win32/http_winhttp.h"
 #include "platform/win32/process_win32.h"
 #include "platform/win32/ras_win32.h"
 #include "platform/win32/runtime_win32.h"
@@ -14,6 +15,7 @@ struct Win32Platform::Backends {
   RasWin32 ras;
   ProcessWin32 process;
   ShellWin32 shell;
+  HttpWin32 http;
 };
 
 Win32Platform::Win32Platform() : backends_(std::make_unique<Backends>()) {
@@ -22,8 +24,7 @@ Win32Platform::Win32Platform() : backends_(std::make_unique<Backends>()) {
   platform_.ras = &backends_->ras;
   platform_.process = &backends_->process;
   platform_.shell = &backends_->shell;
-  // Further backends (HTTP, network connections, browser store, MIDI, files,
-  // skin) join here as their subsystems land.
+  platform_.http = &backends_->http;
 }
 
 Win32Platform::~Win32Platform() = default;
