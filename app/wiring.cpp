@@ -1,10 +1,12 @@
 #include "app/wiring.h"
 
+#include "netenv/netenv.h"
+
 namespace rv {
 
 void WireProgram(App& app) {
-  (void)app;
   // Each subsystem adds its Wire...() call here.
+  WireNetEnv(app);
 }
 
 }  // namespace rv

@@ -7,8 +7,10 @@
 
 #include "app/app.h"
 #include "app/startup.h"
+#include "platform/posix/browser_store_posix.h"
 #include "platform/sim/scheduler.h"
 #include "platform/sim/sim_dialogs.h"
+#include "platform/sim/sim_net_connections.h"
 #include "platform/sim/sim_process.h"
 #include "ui/headless/headless_view.h"
 
@@ -21,6 +23,9 @@ class World {
 
   sim::Scheduler sched;
   sim::SimProcess process;
+  sim::SimNetConnections net{sched};
+  // Real files under a fresh temporary folder, removed with the world.
+  std::unique_ptr<BrowserStorePosix> browser;
   std::unique_ptr<sim::SimDialogs> dialogs;
   std::unique_ptr<HeadlessView> view;
   App app;
