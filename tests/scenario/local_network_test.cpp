@@ -8,36 +8,17 @@
 
 #include "netenv/adapter_toolkit.h"
 #include "netenv/local_network.h"
+#include "support/message_line_recorder.h"
 #include "support/world.h"
 
 namespace rv {
 namespace {
 
+using test::MessageLineRecorder;
 using test::World;
 
 constexpr const char* kStatic = "StaticLineWindow";
 constexpr const char* kMessage = "编辑框_接收信息";
-
-// Records every text the message line of one window is given.
-class MessageLineRecorder final : public FormObserver {
- public:
-  explicit MessageLineRecorder(Form& form) : index_(form.IndexOf(kMessage)) { form.SetObserver(this); }
-  void OnChange(Form& form, int control, Change change) override {
-    if (control == index_ && change == Change::Text) {
-      std::lock_guard<std::mutex> lock(mutex_);
-      texts_.push_back(form.Snapshot(control).text);
-    }
-  }
-  std::vector<std::string> Texts() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return texts_;
-  }
-
- private:
-  int index_;
-  std::mutex mutex_;
-  std::vector<std::string> texts_;
-};
 
 // A status the simulator starts with; nullopt leaves the connection out.
 struct SwitchCase {
@@ -220,6 +201,98 @@ TEST(DropCutInterlock, TickingTicksTheAlarmAndUnticksReconnecting) {
   EXPECT_FALSE(f.Checked("选择框_是否断网"));
   EXPECT_TRUE(f.Checked("选择框_掉线音效"));
   EXPECT_TRUE(f.Checked("选择框_掉线重拨"));
+}
+
+constexpr const char* kDynamic = "DynamicLineWindow";
+constexpr const char* kAdvanced = "AdvancedSettingsWindow";
+constexpr const char* kReleased = "禁用所有网络已完成，如需恢复上网，请点击-【高级设置】-【启用本地网络】";
+
+std::vector<std::string> CommandsLike(World& w, const std::string& head) {
+  std::vector<std::string> out;
+  for (auto& c : w.process.Commands())
+    if (c.rfind(head, 0) == 0) out.push_back(c);
+  return out;
+}
+
+TEST(DynamicNetworkCut, EachPressReleasesAndLogsAgain) {
+  World w;
+  w.Start(Edition::Dynamic);
+  MessageLineRecorder recorder(w.W(kDynamic));
+  const std::string logBefore = w.Text(kDynamic, "编辑框_列表结果显示");
+  w.Click(kDynamic, "按钮_禁用本地网络");
+  w.Click(kDynamic, "按钮_禁用本地网络");
+  w.Run(2000);
+  EXPECT_EQ(CommandsLike(w, "ipconfig"),
+            (std::vector<std::string>{"ipconfig /release", "ipconfig /release"}));
+  const std::string line = std::string("\r\n") + kReleased + "\r\n";
+  EXPECT_EQ(w.Text(kDynamic, "编辑框_列表结果显示"), logBefore + line + line);
+  EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{"禁用所有网络正在进行中...", kReleased,
+                                                        "禁用所有网络正在进行中...", kReleased}));
+  EXPECT_TRUE(w.net.AddressesReleased());
+}
+
+TEST(DynamicNetworkCut, RenewReportsWithoutLogging) {
+  World w;
+  w.Start(Edition::Dynamic);
+  MessageLineRecorder recorder(w.W(kDynamic));
+  const std::string logBefore = w.Text(kDynamic, "编辑框_列表结果显示");
+  w.Click(kDynamic, "按钮_禁用本地网络");
+  w.Run(1000);
+  w.Click(kDynamic, "按钮_启用本地网络");
+  w.Run(0);
+  // Completion is reported once the command is started, not when it has acted.
+  EXPECT_EQ(w.Text(kDynamic, kMessage), "启用所有网络操作已完成！请稍等20秒左右彻底恢复再使用网络！");
+  EXPECT_TRUE(w.net.AddressesReleased());
+  w.Run(sim::SimNetConnections::kRenewMs);
+  EXPECT_FALSE(w.net.AddressesReleased());
+  EXPECT_EQ(CommandsLike(w, "ipconfig"),
+            (std::vector<std::string>{"ipconfig /release", "ipconfig /renew"}));
+  EXPECT_EQ(w.Text(kDynamic, "编辑框_列表结果显示"),
+            logBefore + "\r\n" + kReleased + "\r\n");
+  EXPECT_EQ(recorder.Texts().end()[-2], "所有网络正在启用中...");
+}
+
+TEST(DynamicNetworkCut, AdvancedWindowButtonsReportInTheMainWindow) {
+  World w;
+  w.Start(Edition::Dynamic);
+  w.OnUi([&] { w.app.forms.Load(kAdvanced); });
+  w.Run(0);
+  w.Click(kAdvanced, "按钮_禁用本地网络");
+  ASSERT_TRUE(w.RunUntilText(kDynamic, kMessage, kReleased));
+  w.Click(kAdvanced, "按钮_启用本地网络");
+  ASSERT_TRUE(w.RunUntilText(kDynamic, kMessage, "启用所有网络操作已完成！请稍等20秒左右彻底恢复再使用网络！"));
+  EXPECT_EQ(CommandsLike(w, "ipconfig"),
+            (std::vector<std::string>{"ipconfig /release", "ipconfig /renew"}));
+}
+
+TEST(DropCutInterlock, DynamicAndAdvancedWindows) {
+  World w;
+  w.Start(Edition::Dynamic);
+  w.OnUi([&] { w.app.forms.Load(kAdvanced); });
+  w.Run(0);
+  Form& main = w.W(kDynamic);
+  Form& adv = w.W(kAdvanced);
+  const char* reconnecting[] = {"选择框_定时连断", "选择框_服务器列表拨号", "选择框_启动过滤重复ip"};
+  auto tickAll = [&](Form& f) {
+    f.SetChecked("选择框_掉线音效", false);
+    for (const char* box : reconnecting) f.SetChecked(box, true);
+  };
+  tickAll(main);
+  main.SetChecked("选择框_掉线重拨", true);
+  w.Click(kDynamic, "选择框_是否断网");
+  w.Run(0);
+  EXPECT_TRUE(main.Checked("选择框_掉线音效"));
+  for (const char* box : reconnecting) EXPECT_FALSE(main.Checked(box)) << box;
+  EXPECT_FALSE(main.Checked("选择框_掉线重拨"));
+
+  tickAll(adv);
+  main.SetChecked("选择框_掉线重拨", true);
+  adv.SetChecked("选择框_是否断网", false);
+  w.Click(kAdvanced, "选择框_是否断网");
+  w.Run(0);
+  EXPECT_TRUE(adv.Checked("选择框_掉线音效"));
+  for (const char* box : reconnecting) EXPECT_FALSE(adv.Checked(box)) << box;
+  EXPECT_FALSE(main.Checked("选择框_掉线重拨"));
 }
 
 }  // namespace
