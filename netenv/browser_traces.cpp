@@ -51,7 +51,7 @@ void SweepFolder(BrowserStoreApi& store, const std::string& folder, Sweep sweep,
 
 void DeleteCacheEntries(BrowserStoreApi& store, bool cookies) {
   for (const UrlCacheEntry& e : store.UrlCacheEntries())
-    if (((e.type & kCookieCacheEntry) != 0) == cookies) store.DeleteUrlCacheEntry(e.sourceUrl);
+    if (((e.type & kCookieCacheEntry) != 0) == cookies) store.RemoveUrlCacheEntry(e.sourceUrl);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ class BrowserStoreApi {
   virtual ~BrowserStoreApi() = default;
 
   virtual std::vector<UrlCacheEntry> UrlCacheEntries() = 0;
-  virtual bool DeleteUrlCacheEntry(const std::string& sourceUrl) = 0;
+  virtual bool RemoveUrlCacheEntry(const std::string& sourceUrl) = 0;
 
   // Empty when the platform has no such folder.
   virtual std::string SpecialFolder(BrowserFolder which) = 0;

@@ -143,7 +143,7 @@ std::vector<UrlCacheEntry> BrowserStorePosix::UrlCacheEntries() {
   return out;
 }
 
-bool BrowserStorePosix::DeleteUrlCacheEntry(const std::string& sourceUrl) {
+bool BrowserStorePosix::RemoveUrlCacheEntry(const std::string& sourceUrl) {
   std::vector<FolderEntry> files;
   if (!ListFolder(CacheFolder(), &files)) return false;
   for (const FolderEntry& f : files) {

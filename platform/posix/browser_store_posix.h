@@ -32,7 +32,7 @@ class BrowserStorePosix final : public BrowserStoreApi {
   std::vector<std::string> Journal();
 
   std::vector<UrlCacheEntry> UrlCacheEntries() override;
-  bool DeleteUrlCacheEntry(const std::string& sourceUrl) override;
+  bool RemoveUrlCacheEntry(const std::string& sourceUrl) override;
   std::string SpecialFolder(BrowserFolder which) override;
   std::string WindowsDirectory() override;
   std::string ChildPath(const std::string& folder, const std::string& name) override;

@@ -159,8 +159,8 @@ TEST(BrowserStorePosix, MalformedCacheEntriesAreSkipped) {
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].sourceUrl, "http://b.example/");
   EXPECT_EQ(entries[0].type, 1u);
-  EXPECT_FALSE(store.DeleteUrlCacheEntry("http://a.example/"));
-  EXPECT_TRUE(store.DeleteUrlCacheEntry("http://b.example/"));
+  EXPECT_FALSE(store.RemoveUrlCacheEntry("http://a.example/"));
+  EXPECT_TRUE(store.RemoveUrlCacheEntry("http://b.example/"));
 }
 
 TEST(BrowserStorePosix, KeyTreesDeleteWithoutRegardToCase) {
