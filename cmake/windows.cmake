@@ -25,3 +25,10 @@ if(DRIVER_SOURCES)
   add_executable(rvdriver ${DRIVER_SOURCES})
   target_link_libraries(rvdriver PRIVATE user32 gdi32 comctl32 gdiplus ole32)
 endif()
+
+# The network-environment probe of the Wine tests: the real backends, one command a run.
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/netprobe/main.cpp)
+  add_executable(netprobe ${CMAKE_SOURCE_DIR}/tools/netprobe/main.cpp)
+  target_link_options(netprobe PRIVATE -municode)
+  target_link_libraries(netprobe PRIVATE rovanta_win32)
+endif()
