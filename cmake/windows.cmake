@@ -17,13 +17,16 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/ui/win32/main.cpp)
     target_sources(Rovanta PRIVATE ${CMAKE_SOURCE_DIR}/resources/rovanta.rc)
   endif()
   target_link_libraries(Rovanta PRIVATE rovanta_win32)
+  target_link_options(Rovanta PRIVATE -municode)
 endif()
 
 # The Windows-side test driver: finds windows by title and controls by id.
 file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/driver/*.cpp)
 if(DRIVER_SOURCES)
-  add_executable(rvdriver ${DRIVER_SOURCES})
-  target_link_libraries(rvdriver PRIVATE user32 gdi32 comctl32 gdiplus ole32)
+  add_executable(rvdriver ${DRIVER_SOURCES} ${CMAKE_SOURCE_DIR}/platform/win32/wide.cpp)
+  target_include_directories(rvdriver PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(rvdriver PRIVATE user32 gdi32 comctl32 gdiplus ole32 shell32)
+  target_link_options(rvdriver PRIVATE -municode)
 endif()
 
 # The network-environment probe of the Wine tests: the real backends, one command a run.
