@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/wide.h"
+
 namespace rv::win32 {
 
 namespace {
@@ -16,24 +18,6 @@ namespace {
 // covers any entry, and a larger one is fetched with the size the call asks.
 constexpr DWORD kFirstEntryBuffer = 4096;
 constexpr DWORD kLargestEntryBuffer = 1 << 20;
-
-std::wstring WideText(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-  return w;
-}
-
-std::string Utf8Text(const wchar_t* wide) {
-  if (!wide || !*wide) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  if (n <= 1) return {};
-  std::string s(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide, -1, s.data(), n, nullptr, nullptr);
-  s.resize(static_cast<size_t>(n - 1));
-  return s;
-}
 
 // One cache entry into `buffer`, growing it when the call asks for more.
 template <typename Call>
@@ -82,14 +66,14 @@ std::string BrowserStoreWin32::SpecialFolder(BrowserFolder which) {
                                                       : CSIDL_HISTORY;
   wchar_t path[MAX_PATH] = {};
   if (!SHGetSpecialFolderPathW(nullptr, path, csidl, FALSE)) return {};
-  return Utf8Text(path);
+  return Utf8(path);
 }
 
 std::string BrowserStoreWin32::WindowsDirectory() {
   wchar_t path[MAX_PATH] = {};
   UINT n = GetWindowsDirectoryW(path, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return {};
-  return Utf8Text(path);
+  return Utf8(path);
 }
 
 std::string BrowserStoreWin32::ChildPath(const std::string& folder, const std::string& name) {
@@ -100,13 +84,13 @@ std::string BrowserStoreWin32::ChildPath(const std::string& folder, const std::s
 bool BrowserStoreWin32::ListFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
   entries->clear();
   WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(WideText(ChildPath(folder, "*")).c_str(), &data);
+  HANDLE find = FindFirstFileW(Wide(ChildPath(folder, "*")).c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return false;
   do {
     std::wstring name = data.cFileName;
     if (name == L"." || name == L"..") continue;
     const DWORD a = data.dwFileAttributes;
-    entries->push_back({Utf8Text(name.c_str()), (a & FILE_ATTRIBUTE_DIRECTORY) != 0,
+    entries->push_back({Utf8(name.c_str()), (a & FILE_ATTRIBUTE_DIRECTORY) != 0,
                         (a & FILE_ATTRIBUTE_READONLY) != 0, (a & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
   } while (FindNextFileW(find, &data));
   FindClose(find);
@@ -114,14 +98,14 @@ bool BrowserStoreWin32::ListFolder(const std::string& folder, std::vector<Folder
 }
 
 bool BrowserStoreWin32::ClearReadOnly(const std::string& path) {
-  std::wstring wide = WideText(path);
+  std::wstring wide = Wide(path);
   DWORD a = GetFileAttributesW(wide.c_str());
   if (a == INVALID_FILE_ATTRIBUTES) return false;
   return SetFileAttributesW(wide.c_str(), a & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)) != FALSE;
 }
 
 bool BrowserStoreWin32::ZeroFrom(const std::string& path, uint64_t offset) {
-  HANDLE file = CreateFileW(WideText(path).c_str(), GENERIC_WRITE,
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
@@ -143,15 +127,15 @@ bool BrowserStoreWin32::ZeroFrom(const std::string& path, uint64_t offset) {
 }
 
 bool BrowserStoreWin32::RemoveFile(const std::string& path) {
-  return DeleteFileW(WideText(path).c_str()) != FALSE;
+  return DeleteFileW(Wide(path).c_str()) != FALSE;
 }
 
 bool BrowserStoreWin32::RemoveFolder(const std::string& path) {
-  return RemoveDirectoryW(WideText(path).c_str()) != FALSE;
+  return RemoveDirectoryW(Wide(path).c_str()) != FALSE;
 }
 
 bool BrowserStoreWin32::DeleteUserKeyTree(const std::string& subKey) {
-  return SHDeleteKeyW(HKEY_CURRENT_USER, WideText(subKey).c_str()) == ERROR_SUCCESS;
+  return SHDeleteKeyW(HKEY_CURRENT_USER, Wide(subKey).c_str()) == ERROR_SUCCESS;
 }
 
 }  // namespace rv::win32

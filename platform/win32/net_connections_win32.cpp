@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "platform/win32/wide.h"
+
 namespace rv::win32 {
 
 namespace {
@@ -19,28 +21,10 @@ constexpr const wchar_t* kWbemLocatorInterface = L"{dc12a687-737f-11cf-884d-00aa
 constexpr const wchar_t* kConnectionManagerClass = L"{BA126AD1-2166-11D1-B1D0-00805FC1270E}";
 constexpr const wchar_t* kConnectionManagerInterface = L"{C08956A2-1CD3-11D1-B1C5-00805FC1270E}";
 
-std::wstring WideText(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-  return w;
-}
-
-std::string Utf8Text(const wchar_t* wide) {
-  if (!wide || !*wide) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  if (n <= 1) return {};
-  std::string s(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide, -1, s.data(), n, nullptr, nullptr);
-  s.resize(static_cast<size_t>(n - 1));
-  return s;
-}
-
 // A BSTR that frees itself.
 class Bstr {
  public:
-  explicit Bstr(const std::string& utf8) : s_(SysAllocString(WideText(utf8).c_str())) {}
+  explicit Bstr(const std::string& utf8) : s_(SysAllocString(Wide(utf8).c_str())) {}
   ~Bstr() { SysFreeString(s_); }
   Bstr(const Bstr&) = delete;
   Bstr& operator=(const Bstr&) = delete;
@@ -120,7 +104,7 @@ bool NetConnectionsWin32::WmiNextInteger(const std::string& property, int32_t* v
   VARIANT v;
   VariantInit(&v);
   *value = 0;
-  if (SUCCEEDED(object->Get(WideText(property).c_str(), 0, &v, nullptr, nullptr)) &&
+  if (SUCCEEDED(object->Get(Wide(property).c_str(), 0, &v, nullptr, nullptr)) &&
       SUCCEEDED(VariantChangeType(&v, &v, 0, VT_I4)))
     *value = v.lVal;
   VariantClear(&v);
@@ -151,7 +135,7 @@ bool NetConnectionsWin32::VisitShellConnections(
     if (connections->Next(1, &connection, &fetched) != S_OK || fetched != 1 || !connection) break;
     NETCON_PROPERTIES* props = nullptr;
     if (SUCCEEDED(connection->GetProperties(&props)) && props) {
-      ShellConnection listed{Utf8Text(props->pszwName), static_cast<int32_t>(props->Status)};
+      ShellConnection listed{Utf8(props->pszwName ? props->pszwName : L""), static_cast<int32_t>(props->Status)};
       FreeProperties(props);
       switch (visit(listed)) {
         case ShellAction::Next: break;

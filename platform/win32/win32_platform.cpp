@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "platform/win32/browser_store_win32.h"
 #include "platform/win32/dialogs_win32.h"
+#include "platform/win32/net_connections_win32.h"
 #include "platform/win32/runtime_win32.h"
 
 // The Remote Access Service and process backends come with the VPN engine.
@@ -58,6 +60,8 @@ struct Win32Platform::Backends {
   DialogsWin32 dialogs;
   RasBackend ras;
   ProcessBackend process;
+  NetConnectionsWin32 netConnections;
+  BrowserStoreWin32 browserStore;
 };
 
 Win32Platform::Win32Platform() : backends_(std::make_unique<Backends>()) {
@@ -65,7 +69,9 @@ Win32Platform::Win32Platform() : backends_(std::make_unique<Backends>()) {
   platform_.dialogs = &backends_->dialogs;
   platform_.ras = &backends_->ras;
   platform_.process = &backends_->process;
-  // Further backends (HTTP, network connections, browser store, MIDI, shell,
+  platform_.netConnections = &backends_->netConnections;
+  platform_.browserStore = &backends_->browserStore;
+  // Further backends (HTTP, MIDI, shell,
   // files, skin) join here as their subsystems land.
 }
 

@@ -3,6 +3,7 @@
 // results are "key=value" lines in UTF-8 on standard output.
 //
 //   netprobe status NAME...        status=NAME=CODE per name
+//   netprobe wmi PROPERTY WQL      ran=yes|no, then value=N per object
 //   netprobe cut | restore         message=the static window's final message line
 //   netprobe folders               cookies=, cache=, history=, windows=
 //   netprobe cache-add URL KIND    adds a URL cache entry; KIND cookie or page
@@ -15,50 +16,23 @@
 
 #include <cstdio>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/app.h"
 #include "netenv/adapter_toolkit.h"
 #include "netenv/local_network.h"
 #include "netenv/netenv.h"
-#include "platform/win32/browser_store_win32.h"
-#include "platform/win32/net_connections_win32.h"
+#include "platform/browser_store.h"
+#include "platform/net_connections.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_platform.h"
 
 namespace {
-
-// Threads and pauses of a console program: nothing to pump but this
-// thread's own queue.
-class ProbeRuntime final : public rv::Runtime {
- public:
-  void StartWorker(std::function<void()> routine) override { std::thread(std::move(routine)).detach(); }
-  bool Pause(int64_t ms) override {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(static_cast<DWORD>(ms < 0 ? 0 : ms));
-    return true;
-  }
-  int64_t NowMs() override { return static_cast<int64_t>(GetTickCount64()); }
-  rv::LocalTime LocalNow() override {
-    SYSTEMTIME t;
-    GetLocalTime(&t);
-    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
-  }
-  void EndProcess(int code) override { ExitProcess(static_cast<UINT>(code)); }
-};
 
 void Print(const std::string& key, const std::string& value) {
   std::string line = key + "=" + value + "\n";
   std::fwrite(line.data(), 1, line.size(), stdout);
   std::fflush(stdout);
-}
-
-std::string Utf8Arg(const wchar_t* arg) {
-  int n = WideCharToMultiByte(CP_UTF8, 0, arg, -1, nullptr, 0, nullptr, nullptr);
-  std::string s(static_cast<size_t>(n > 0 ? n : 1), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, arg, -1, s.data(), n, nullptr, nullptr);
-  s.resize(s.size() - 1);
-  return s;
 }
 
 // Stores an empty entry under `url`, as the web components do for a page
@@ -76,7 +50,21 @@ bool AddCacheEntry(const std::string& url, bool cookie) {
   return CommitUrlCacheEntryA(url.c_str(), file, never, never, type, nullptr, 0, nullptr, nullptr) != FALSE;
 }
 
-int Run(rv::App& app, rv::win32::BrowserStoreWin32& store, const std::vector<std::string>& args) {
+// Runs one WQL query through the backend as the toolkit does and prints
+// the integer property of every object.
+void PrintWmiIntegers(rv::NetConnectionsApi& net, const std::string& property, const std::string& wql) {
+  net.ComInitialize(true);
+  net.ComInitializeSecurity();
+  const bool ran = net.WmiConnect("root\\cimv2") && net.WmiExecQuery(wql);
+  Print("ran", ran ? "yes" : "no");
+  int32_t value = 0;
+  while (ran && net.WmiNextInteger(property, &value)) Print("value", std::to_string(value));
+  net.WmiRelease();
+  net.ComUninitialize();
+}
+
+int Run(rv::App& app, const std::vector<std::string>& args) {
+  rv::BrowserStoreApi& store = *app.platform.browserStore;
   const std::string& command = args[0];
   if (command == "status") {
     for (size_t i = 1; i < args.size(); ++i)
@@ -88,6 +76,8 @@ int Run(rv::App& app, rv::win32::BrowserStoreWin32& store, const std::vector<std
     else
       rv::RestoreLocalNetwork(app);
     Print("message", app.StaticWindow().Text("编辑框_接收信息"));
+  } else if (command == "wmi" && args.size() == 3) {
+    PrintWmiIntegers(*app.platform.netConnections, args[1], args[2]);
   } else if (command == "folders") {
     Print("cookies", store.SpecialFolder(rv::BrowserFolder::Cookies));
     Print("cache", store.SpecialFolder(rv::BrowserFolder::InternetCache));
@@ -120,14 +110,10 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   std::vector<std::string> args;
-  for (int i = 1; i < argc; ++i) args.push_back(Utf8Arg(argv[i]));
+  for (int i = 1; i < argc; ++i) args.push_back(rv::win32::Utf8(argv[i]));
 
-  ProbeRuntime runtime;
-  rv::win32::NetConnectionsWin32 net;
-  rv::win32::BrowserStoreWin32 store;
+  rv::win32::Win32Platform backends;
   rv::App app;
-  app.platform.runtime = &runtime;
-  app.platform.netConnections = &net;
-  app.platform.browserStore = &store;
-  return Run(app, store, args);
+  app.platform = backends.platform();
+  return Run(app, args);
 }
