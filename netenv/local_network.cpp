@@ -99,22 +99,20 @@ void RenewAllAddresses(App& app) {
   ShowInMessageLine(app, Line::Dynamic, "启用所有网络操作已完成！请稍等20秒左右彻底恢复再使用网络！");
 }
 
-void StartCutNetwork(App& app, Line line) {
-  app.StartWorker([&app, line] {
-    if (line == Line::Static)
-      CutLocalNetwork(app);
-    else
-      ReleaseAllAddresses(app);
+namespace {
+void StartForLine(App& app, Line line, void (*staticOperation)(App&), void (*dynamicOperation)(App&)) {
+  app.StartWorker([&app, operation = line == Line::Static ? staticOperation : dynamicOperation] {
+    operation(app);
   });
+}
+}  // namespace
+
+void StartCutNetwork(App& app, Line line) {
+  StartForLine(app, line, CutLocalNetwork, ReleaseAllAddresses);
 }
 
 void StartRestoreNetwork(App& app, Line line) {
-  app.StartWorker([&app, line] {
-    if (line == Line::Static)
-      RestoreLocalNetwork(app);
-    else
-      RenewAllAddresses(app);
-  });
+  StartForLine(app, line, RestoreLocalNetwork, RenewAllAddresses);
 }
 
 void WireDropCutInterlocks(App& app) {
