@@ -47,6 +47,7 @@ struct App {
   Forms forms;
   StartupHooks hooks;
   std::unique_ptr<DialupKit> staticDialer, dynamicDialer;
+  std::unique_ptr<AdapterToolkit> adapterToolkit;
 
   Runtime& rt() { return *platform.runtime; }
   Form& StaticWindow() { return forms.Get("StaticLineWindow"); }

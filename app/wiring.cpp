@@ -1,6 +1,7 @@
 #include "app/wiring.h"
 
 #include "iplookup/public_ip_query.h"
+#include "netenv/netenv.h"
 #include "ui/wire_forms.h"
 
 namespace rv {
@@ -8,6 +9,7 @@ namespace rv {
 void WireProgram(App& app) {
   // Each subsystem adds its Wire...() call here, above WireForms.
   WireIpLookup(app);
+  WireNetEnv(app);
 
   // Last: it extends the creation steps plugged in above with the tooltips.
   WireForms(app);

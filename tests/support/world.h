@@ -7,9 +7,11 @@
 
 #include "app/app.h"
 #include "app/startup.h"
+#include "platform/posix/browser_store_posix.h"
 #include "platform/sim/scheduler.h"
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_http.h"
+#include "platform/sim/sim_net_connections.h"
 #include "platform/sim/sim_process.h"
 #include "platform/sim/sim_ras.h"
 #include "platform/sim/sim_shell.h"
@@ -27,6 +29,9 @@ class World {
   sim::SimRas ras{sched};
   sim::SimShell shell;
   sim::SimHttp http{sched};
+  sim::SimNetConnections net{sched};
+  // Real files under a fresh temporary folder, removed with the world.
+  std::unique_ptr<BrowserStorePosix> browser;
   std::unique_ptr<sim::SimDialogs> dialogs;
   std::unique_ptr<HeadlessView> view;
   App app;
