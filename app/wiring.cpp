@@ -1,10 +1,12 @@
 #include "app/wiring.h"
 
+#include "supervision/supervision.h"
+
 namespace rv {
 
 void WireProgram(App& app) {
-  (void)app;
   // Each subsystem adds its Wire...() call here.
+  WireSupervision(app);
 }
 
 }  // namespace rv

@@ -17,6 +17,9 @@ file(GLOB HEADLESS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/headless/*.c
 add_library(rovanta_host STATIC ${SIM_SOURCES} ${POSIX_SOURCES} ${HEADLESS_SOURCES})
 target_link_libraries(rovanta_host PUBLIC rovanta_core Threads::Threads CURL::libcurl)
 target_link_libraries(rovanta_core PUBLIC Threads::Threads)
+# The core calls platform functions (the GBK conversions) that the host
+# library defines: the two static libraries depend on each other.
+target_link_libraries(rovanta_core INTERFACE rovanta_host)
 
 file(GLOB SANDBOX_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sandbox/*.cpp)
 list(FILTER SANDBOX_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")

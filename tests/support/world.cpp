@@ -1,5 +1,9 @@
 #include "support/world.h"
 
+#include <stdlib.h>
+
+#include <filesystem>
+
 namespace rv::test {
 
 World::World() {
@@ -9,10 +13,19 @@ World::World() {
   app.platform.process = &process;
   app.platform.dialogs = dialogs.get();
   app.forms.SetView(view.get());
-  app.config.programDir = "/tmp/rovanta-world";
+  char folder[] = "/tmp/rovanta-world-XXXXXX";
+  programDir = mkdtemp(folder) ? folder : "/tmp";
+  files = std::make_unique<FilesPosix>(programDir);
+  app.platform.midi = &midi;
+  app.platform.files = files.get();
+  app.config.programDir = programDir;
 }
 
-World::~World() { sched.Shutdown(); }
+World::~World() {
+  sched.Shutdown();
+  std::error_code ignored;
+  if (programDir != "/tmp") std::filesystem::remove_all(programDir, ignored);
+}
 
 void World::Start(Edition edition) {
   app.config.edition = edition;

@@ -8,7 +8,9 @@
 #include "app/app.h"
 #include "app/startup.h"
 #include "platform/sim/scheduler.h"
+#include "platform/posix/files_posix.h"
 #include "platform/sim/sim_dialogs.h"
+#include "platform/sim/sim_midi.h"
 #include "platform/sim/sim_process.h"
 #include "ui/headless/headless_view.h"
 
@@ -21,6 +23,10 @@ class World {
 
   sim::Scheduler sched;
   sim::SimProcess process;
+  sim::SimMidi midi{sched};
+  // A fresh folder of real files as the program directory, removed at the end.
+  std::string programDir;
+  std::unique_ptr<FilesPosix> files;
   std::unique_ptr<sim::SimDialogs> dialogs;
   std::unique_ptr<HeadlessView> view;
   App app;
