@@ -1,12 +1,16 @@
 #include "app/wiring.h"
 
 #include "supervision/supervision.h"
+#include "ui/wire_forms.h"
 
 namespace rv {
 
 void WireProgram(App& app) {
-  // Each subsystem adds its Wire...() call here.
+  // Each subsystem adds its Wire...() call here, above WireForms.
   WireSupervision(app);
+
+  // Last: it extends the creation steps plugged in above with the tooltips.
+  WireForms(app);
 }
 
 }  // namespace rv

@@ -25,7 +25,13 @@ Form* Forms::Load(const std::string& window, bool modal, Form* owner) {
   }
   if (view_) view_->WindowLoaded(*form, owner, modal);
   Fire(*form, "", kEvCreated);
-  if (modal && view_ && Find(window) == form) view_->RunModal(*this, *form);
+  if (modal && view_ && Find(window) == form) {
+    std::vector<Form*> others = Loaded();
+    std::erase(others, form);
+    Block(others, +1);
+    view_->RunModal(*this, *form);
+    Block(others, -1);
+  }
   return form;
 }
 
@@ -89,6 +95,22 @@ bool Forms::HasHandler(const std::string& window, const std::string& control, Ev
   return static_cast<bool>(FindHandler(window, control, event));
 }
 
+Handler Forms::PluggedHandler(const std::string& window, const std::string& control,
+                              Event event) const {
+  return FindHandler(window, control, event);
+}
+
+void Forms::Block(const std::vector<Form*>& forms, int delta) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  for (Form* f : forms)
+    if ((blocked_[f] += delta) <= 0) blocked_.erase(f);
+}
+
+bool Forms::IsBlocked(const Form& form) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return blocked_.count(&form) != 0;
+}
+
 bool Forms::Fire(Form& form, const std::string& control, Event event, int arg) {
   Handler h = FindHandler(form.name(), control, event);
   if (!h) return false;
@@ -97,6 +119,7 @@ bool Forms::Fire(Form& form, const std::string& control, Event event, int arg) {
 }
 
 void Forms::UserClick(Form& form, const std::string& control) {
+  if (IsBlocked(form)) return;
   int i = form.IndexOf(control);
   if (i >= 0) {
     ControlState s = form.Snapshot(i);
@@ -108,27 +131,30 @@ void Forms::UserClick(Form& form, const std::string& control) {
 }
 
 void Forms::UserMouseDown(Form& form, const std::string& control) {
+  if (IsBlocked(form)) return;
   Fire(form, control, kEvLeftButtonDown);
 }
 
 void Forms::UserType(Form& form, const std::string& control, const std::string& text) {
+  if (IsBlocked(form)) return;
   form.SetText(control, text);
   Fire(form, control, kEvContentChanged);
 }
 
-void Forms::UserLeave(Form& form, const std::string& control) { Fire(form, control, kEvLostFocus); }
-
 void Forms::UserSelectRow(Form& form, const std::string& control, int row) {
+  if (IsBlocked(form)) return;
   form.SetCurrentRow(control, row);
   Fire(form, control, kEvRowChanged, row);
 }
 
 void Forms::UserDoubleClickRow(Form& form, const std::string& control, int row) {
+  if (IsBlocked(form)) return;
   form.SetCurrentRow(control, row);
   Fire(form, control, kEvRowDoubleClicked, row);
 }
 
 void Forms::UserScroll(Form& form, const std::string& control, int position) {
+  if (IsBlocked(form)) return;
   ScrollDef s = form.Scroll(control);
   if (position < s.minimum) position = s.minimum;
   if (position > s.maximum) position = s.maximum;
@@ -137,6 +163,14 @@ void Forms::UserScroll(Form& form, const std::string& control, int position) {
   Fire(form, control, kEvScrollChanged, position);
 }
 
-void Forms::UserMenu(Form& form, const std::string& action) { Fire(form, action, kEvClick); }
+void Forms::UserLeave(Form& form, const std::string& control) {
+  if (IsBlocked(form)) return;
+  Fire(form, control, kEvLostFocus);
+}
+
+void Forms::UserMenu(Form& form, const std::string& action) {
+  if (IsBlocked(form)) return;
+  Fire(form, action, kEvClick);
+}
 
 }  // namespace rv

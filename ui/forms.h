@@ -63,6 +63,13 @@ class Forms {
   // Runs the handler if one is plugged in; returns whether one ran.
   bool Fire(Form& form, const std::string& control, Event event, int arg = 0);
   bool HasHandler(const std::string& window, const std::string& control, Event event) const;
+  // The handler plugged in for the event, empty when none; lets a subsystem
+  // extend a handler plugged in before it instead of replacing it.
+  Handler PluggedHandler(const std::string& window, const std::string& control, Event event) const;
+
+  // While a modal window runs, the windows that were open when it was loaded
+  // take no user input; windows loaded from the modal one do.
+  bool IsBlocked(const Form& form) const;
 
   // User input as the view reports it (on the UI thread).
   void UserClick(Form& form, const std::string& control);
@@ -77,12 +84,14 @@ class Forms {
  private:
   using Key = std::tuple<std::string, std::string, uint32_t>;
   Handler FindHandler(const std::string& window, const std::string& control, Event event) const;
+  void Block(const std::vector<Form*>& forms, int delta);
 
   FormView* view_ = nullptr;
   mutable std::mutex mutex_;
   std::vector<std::unique_ptr<Form>> loaded_;
   std::vector<std::unique_ptr<Form>> closed_;
   std::map<Key, Handler> handlers_;
+  std::map<const Form*, int> blocked_;  // form -> number of modal windows blocking it
   WindowHandle nextHandle_ = 0x10010;
 };
 

@@ -7,7 +7,9 @@ namespace rv {
 
 std::span<const WindowDef* const> AllWindowDefs() {
   static const WindowDef* const all[] = {
-      &kStaticLineWindow,
+      &kStaticLineWindow,      &kDialErrorHelpWindow, &kStaticPictureHelpWindow,
+      &kDynamicLineWindow,     &kTopUpWindow,         &kDynamicPictureHelpWindow,
+      &kAdvancedSettingsWindow,
   };
   return all;
 }

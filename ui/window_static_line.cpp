@@ -1,5 +1,6 @@
 // StaticLineWindow: the start window and main window of the static line.
 #include "ui/form_defs.h"
+#include "ui/menu_actions.h"
 #include "ui/support_contacts.h"
 #include "ui/window_tables.h"
 
@@ -81,6 +82,29 @@ constexpr ControlDef kControls[] = {
     {.name = "气球提示框1", .kind = ControlKind::Balloon, .parent = nullptr, .x = 0, .y = 0, .w = 0, .h = 0, .caption = ""},
 };
 
+constexpr MenuItemDef kMainMenu[] = {
+    {"客服QQ" RV_STATIC_SUPPORT, kActContactSupport},
+    {"用前需看", kActDisclaimerBefore},
+    {"退出", kActExit},
+};
+constexpr MenuItemDef kHowToMenu[] = {{"使用介绍", kActUsage}};
+constexpr MenuItemDef kDisclaimerMenu[] = {{"用前必看", kActDisclaimerMust}};
+constexpr MenuItemDef kContactMenu[] = {
+    {"联系QQ" RV_STATIC_SUPPORT, kActContactSupport},
+    {"联系微信" RV_MESSENGER_ID, kActMessenger},
+};
+constexpr MenuItemDef kPaidMenu[] = {
+    {"优惠订购ip客服QQ" RV_STATIC_SUPPORT, kActContactSupport},
+    {"软件功能定制服务", kActContactSupport},
+};
+constexpr MenuItemDef kMenuBar[] = {
+    {"菜 单", nullptr, kMainMenu},
+    {"操作说明", nullptr, kHowToMenu},
+    {"免责声明", nullptr, kDisclaimerMenu},
+    {"联系方式", nullptr, kContactMenu},
+    {"付费服务(产品服务)", nullptr, kPaidMenu},
+};
+
 }  // namespace
 
 const WindowDef kStaticLineWindow = {
@@ -91,6 +115,7 @@ const WindowDef kStaticLineWindow = {
     .designedVisible = false,
     .events = kEvCreated | kEvAboutToBeDestroyed,
     .controls = kControls,
+    .menu = kMenuBar,
 };
 
 }  // namespace rv

@@ -29,6 +29,8 @@ void DialProgressCallback(App& app, uint32_t msg, uint32_t state, uint32_t error
 // True when a connection with exactly this entry name is listed and no dial
 // is in its early states; records that connection's handle.
 bool IsEntryConnected(App& app, const std::string& entry);
+// True when the user's default phonebooks list an entry of exactly this name.
+bool DefaultPhonebookHasEntry(App& app, const std::string& entry);
 void HangUpCurrentConnection(App& app);
 // "rasphone -h NAME" then "rasphone -r NAME", hidden, not awaited.
 void HangUpEntryByName(App& app, const std::string& entry);

@@ -11,7 +11,10 @@ World::World() {
   view = std::make_unique<HeadlessView>(sched);
   app.platform.runtime = &sched;
   app.platform.process = &process;
+  app.platform.ras = &ras;
+  ras.RegisterCommands(process);
   app.platform.dialogs = dialogs.get();
+  app.platform.shell = &shell;
   app.forms.SetView(view.get());
   char folder[] = "/tmp/rovanta-world-XXXXXX";
   programDir = mkdtemp(folder) ? folder : "/tmp";
@@ -56,6 +59,16 @@ void World::Leave(const std::string& window, const std::string& control) {
 
 void World::Menu(const std::string& window, const std::string& action) {
   OnUi([this, window, action] { app.forms.UserMenu(app.forms.Get(window), action); });
+}
+
+void World::Scroll(const std::string& window, const std::string& control, int position) {
+  OnUi([this, window, control, position] {
+    app.forms.UserScroll(app.forms.Get(window), control, position);
+  });
+}
+
+void World::Close(const std::string& window) {
+  OnUi([this, window] { app.forms.Destroy(app.forms.Get(window)); });
 }
 
 std::string World::Text(const std::string& window, const std::string& control) {

@@ -12,6 +12,8 @@
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_midi.h"
 #include "platform/sim/sim_process.h"
+#include "platform/sim/sim_ras.h"
+#include "platform/sim/sim_shell.h"
 #include "ui/headless/headless_view.h"
 
 namespace rv::test {
@@ -23,6 +25,8 @@ class World {
 
   sim::Scheduler sched;
   sim::SimProcess process;
+  sim::SimRas ras{sched};
+  sim::SimShell shell;
   sim::SimMidi midi{sched};
   // A fresh folder of real files as the program directory, removed at the end.
   std::string programDir;
@@ -44,6 +48,9 @@ class World {
   void Type(const std::string& window, const std::string& control, const std::string& text);
   void Leave(const std::string& window, const std::string& control);
   void Menu(const std::string& window, const std::string& action);
+  void Scroll(const std::string& window, const std::string& control, int position);
+  // The close box of a window.
+  void Close(const std::string& window);
   void OnUi(std::function<void()> action);
 
   std::string Text(const std::string& window, const std::string& control);

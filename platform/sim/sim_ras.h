@@ -1,0 +1,179 @@
+#pragma once
+// A simulated Remote Access Service under virtual time. It keeps what it is
+// given (phonebook entries and credentials per phonebook file, the default
+// phonebook, active connections and their handles), dials by a script per
+// server address and reports the dial's progress on a service thread of its
+// own, as the real service calls its notifier from a thread of its own.
+// "rasphone -h NAME" and "rasphone -r NAME" act on it as the real tool does.
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ras.h"
+#include "vpn/ras_records.h"
+
+namespace rv::sim {
+
+class Scheduler;
+class SimProcess;
+
+// Error codes of the service that the simulation answers with.
+inline constexpr uint32_t kErrorInvalidHandle = 6;
+inline constexpr uint32_t kErrorInvalidParameter = 87;
+inline constexpr uint32_t kErrorInsufficientBuffer = 122;
+inline constexpr uint32_t kErrorInvalidName = 123;
+inline constexpr uint32_t kErrorCannotOpenPhonebook = 621;
+inline constexpr uint32_t kErrorCannotFindEntry = 623;
+inline constexpr uint32_t kErrorInvalidSize = 632;
+inline constexpr uint32_t kErrorAuthenticationFailure = 691;
+inline constexpr uint32_t kErrorDialAlreadyInProgress = 756;
+
+// Connection states of the progress reports.
+inline constexpr uint32_t kStateConnected = 8192;
+inline constexpr uint32_t kStateDisconnected = 8193;
+// The message code the notifier receives with every report.
+inline constexpr uint32_t kDialEventMessage = 0xCCCD;
+
+struct DialReport {
+  uint32_t state = 0;
+  uint32_t error = 0;
+};
+
+// How a server answers a dial. The reports come one every stepMs; a report
+// with an error ends the dial there; a last report of "connected" makes the
+// link live. With no reports the dial never answers.
+struct DialScript {
+  std::vector<DialReport> reports;
+  int64_t stepMs = 150;
+  uint32_t immediateError = 0;  // the dial call itself answers this; nothing is reported
+  int64_t dropAfterMs = -1;     // the live link drops this long after it connected
+
+  // The states of a tunnel that comes up, in the service's order.
+  static std::vector<uint32_t> ConnectingStates();
+  static DialScript Connects(int64_t stepMs = 150);
+  // The states before `state`, then `state` reported with `error`.
+  static DialScript FailsAt(uint32_t state, uint32_t error, int64_t stepMs = 150);
+  static DialScript NeverAnswers();
+  static DialScript RefusedAtOnce(uint32_t error);
+  static DialScript States(std::vector<uint32_t> states, int64_t stepMs = 150);
+  DialScript& DropsAfter(int64_t ms) {
+    dropAfterMs = ms;
+    return *this;
+  }
+};
+
+// What the service keeps for one entry; texts in UTF-8.
+struct SimEntry {
+  std::string phonebook, name, server, deviceType, deviceName;
+  uint32_t vpnStrategy = 0;
+  ras::Record record;  // the bytes as written
+  int writes = 0;
+};
+
+struct SimCredentials {
+  std::string userName, password, domain;
+  bool hasDomain = false;
+};
+
+struct SimConnection {
+  RasHandle handle = 0;
+  std::string entry, server;
+  bool connected = false;  // false: still dialing
+};
+
+struct SimDial {
+  std::string phonebook, entry, userName, password, server;
+  uint32_t result = 0;
+  RasHandle handle = 0;
+};
+
+class SimRas final : public RasApi {
+ public:
+  // How long the phonebook tool takes before it acts.
+  static constexpr int64_t kToolDelayMs = 200;
+
+  explicit SimRas(Scheduler& sched) : sched_(sched) {}
+  // Lets "rasphone -h NAME" and "rasphone -r NAME" act on this service.
+  void RegisterCommands(SimProcess& process);
+
+  // RasApi
+  uint32_t SetEntryProperties(const std::string& phonebook, const std::string& entry,
+                              const uint8_t* record, uint32_t size) override;
+  uint32_t SetCredentials(const std::string& phonebook, const std::string& entry,
+                          const uint8_t* record, bool clear) override;
+  uint32_t Dial(const std::string& phonebook, const uint8_t* params, uint32_t size,
+                RasNotifier notifier, RasHandle* handle) override;
+  uint32_t GetErrorString(uint32_t code, char* buffer, uint32_t size) override;
+  uint32_t EnumConnections(uint8_t* buffer, uint32_t* bytes, uint32_t* count) override;
+  uint32_t HangUp(RasHandle handle) override;
+  uint32_t EnumEntries(const std::string& phonebook, uint8_t* buffer, uint32_t* bytes,
+                       uint32_t* count) override;
+
+  // Set-up (texts in UTF-8).
+  void SetScript(const std::string& server, DialScript script);
+  void SetDefaultScript(DialScript script);
+  void AddDefaultEntry(const std::string& name);
+  // A connection some other program made; it is listed as connected.
+  RasHandle AddForeignConnection(const std::string& entry);
+  // The live link of `entry` drops now, or after delayMs of virtual time.
+  void DropConnection(const std::string& entry);
+  void DropAt(const std::string& entry, int64_t delayMs);
+  // The next entry or credentials writes answer `code` (0 = work again).
+  void FailEntryWrites(uint32_t code);
+  void FailCredentialWrites(uint32_t code);
+
+  // Inspection (texts in UTF-8).
+  std::optional<SimEntry> Entry(const std::string& name,
+                                const std::string& phonebook = "c:\\pptp.pbk");
+  std::optional<SimCredentials> Credentials(const std::string& name,
+                                            const std::string& phonebook = "c:\\pptp.pbk");
+  std::vector<std::string> DefaultEntries();
+  // Connections the enumeration lists, in the order they were made.
+  std::vector<SimConnection> Connections();
+  // Every handle not yet hung up, failed and dropped dials included.
+  std::vector<RasHandle> OpenHandles();
+  // The handles given to the hang-up call, in order (unknown ones included).
+  std::vector<RasHandle> HangUps();
+  std::vector<SimDial> Dials();
+
+  // The service's message for a code, as UTF-8 (empty when it has none).
+  static std::string ErrorText(uint32_t code);
+
+ private:
+  enum class Status { Dialing, Connected, Failed, Dropped };
+  struct Conn {
+    RasHandle handle;
+    std::string entry;  // GBK bytes
+    std::string server;
+    Status status;
+  };
+  struct StoredEntry {
+    SimEntry entry;
+    std::optional<SimCredentials> credentials;
+  };
+  using Phonebook = std::map<std::string, StoredEntry>;  // by GBK name
+
+  DialScript ScriptForLocked(const std::string& server) const;
+  Conn* FindLocked(RasHandle handle);
+  RasHandle NewHandleLocked() { return nextHandle_ += 0x10; }
+  void RunDial(RasHandle handle, DialScript script, RasNotifier notifier);
+  void HangUpEntry(const std::string& gbkName);
+  void RemoveDefaultEntry(const std::string& gbkName);
+  static bool Listed(const Conn& c) { return c.status == Status::Dialing || c.status == Status::Connected; }
+
+  Scheduler& sched_;
+  std::mutex mutex_;
+  std::map<std::string, Phonebook> phonebooks_;  // "" = the default phonebook
+  std::vector<Conn> connections_;
+  std::vector<RasHandle> hangUps_;
+  std::vector<SimDial> dials_;
+  std::map<std::string, DialScript> scripts_;
+  DialScript defaultScript_ = DialScript::Connects();
+  uint32_t entryWriteError_ = 0, credentialWriteError_ = 0;
+  RasHandle nextHandle_ = 0x5A000;
+};
+
+}  // namespace rv::sim
