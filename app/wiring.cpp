@@ -1,5 +1,6 @@
 #include "app/wiring.h"
 
+#include "iplookup/public_ip_query.h"
 #include "supervision/supervision.h"
 #include "ui/wire_forms.h"
 
@@ -8,6 +9,7 @@ namespace rv {
 void WireProgram(App& app) {
   // Each subsystem adds its Wire...() call here, above WireForms.
   WireSupervision(app);
+  WireIpLookup(app);
 
   // Last: it extends the creation steps plugged in above with the tooltips.
   WireForms(app);

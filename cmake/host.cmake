@@ -17,15 +17,17 @@ file(GLOB HEADLESS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/headless/*.c
 add_library(rovanta_host STATIC ${SIM_SOURCES} ${POSIX_SOURCES} ${HEADLESS_SOURCES})
 target_link_libraries(rovanta_host PUBLIC rovanta_core Threads::Threads CURL::libcurl)
 target_link_libraries(rovanta_core PUBLIC Threads::Threads)
-# The core calls platform functions (the GBK conversions) that the host
-# library defines: the two static libraries depend on each other.
+# The core calls the platform's free functions (code pages): a static cycle.
 target_link_libraries(rovanta_core INTERFACE rovanta_host)
 
 file(GLOB SANDBOX_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sandbox/*.cpp)
 list(FILTER SANDBOX_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
 if(SANDBOX_SOURCES)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+  find_package(OpenSSL REQUIRED)
   add_library(rovanta_sandbox_lib STATIC ${SANDBOX_SOURCES})
-  target_link_libraries(rovanta_sandbox_lib PUBLIC rovanta_host)
+  target_link_libraries(rovanta_sandbox_lib PUBLIC rovanta_host PkgConfig::HTTPLIB OpenSSL::SSL OpenSSL::Crypto)
   if(EXISTS ${CMAKE_SOURCE_DIR}/sandbox/main.cpp)
     add_executable(rovanta-sandbox ${CMAKE_SOURCE_DIR}/sandbox/main.cpp)
     target_link_libraries(rovanta-sandbox PRIVATE rovanta_sandbox_lib)
@@ -62,7 +64,8 @@ if(ROVANTA_WIN64_DIR AND WINE_TEST_SOURCES)
   target_compile_definitions(rovanta_wine_tests PRIVATE
     ROVANTA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     ROVANTA_WIN64_DIR="${ROVANTA_WIN64_DIR}"
-    ROVANTA_ARTIFACT_DIR="${CMAKE_BINARY_DIR}/artifacts")
+    ROVANTA_ARTIFACT_DIR="${CMAKE_BINARY_DIR}/artifacts"
+    ROVANTA_WINE_CACHE_DIR="${CMAKE_BINARY_DIR}/wine-prefix")
   gtest_discover_tests(rovanta_wine_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE LABELS wine)
 endif()
 

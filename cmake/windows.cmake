@@ -8,10 +8,10 @@ file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS
 list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
 add_library(rovanta_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(rovanta_win32 PUBLIC rovanta_core)
-# The core calls platform functions (the GBK conversions) defined here.
-target_link_libraries(rovanta_core INTERFACE rovanta_win32)
 set(WIN32_LIBS rasapi32 ole32 oleaut32 uuid wbemuuid comctl32 comdlg32 gdi32 user32 shell32 shlwapi wininet winmm gdiplus advapi32 ws2_32)
 target_link_libraries(rovanta_win32 PUBLIC ${WIN32_LIBS})
+# The core calls the platform's free functions (code pages): a static cycle.
+target_link_libraries(rovanta_core INTERFACE rovanta_win32)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/ui/win32/main.cpp)
   add_executable(Rovanta WIN32 ${CMAKE_SOURCE_DIR}/ui/win32/main.cpp)
@@ -19,11 +19,14 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/ui/win32/main.cpp)
     target_sources(Rovanta PRIVATE ${CMAKE_SOURCE_DIR}/resources/rovanta.rc)
   endif()
   target_link_libraries(Rovanta PRIVATE rovanta_win32)
+  target_link_options(Rovanta PRIVATE -municode)
 endif()
 
 # The Windows-side test driver: finds windows by title and controls by id.
 file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/driver/*.cpp)
 if(DRIVER_SOURCES)
-  add_executable(rvdriver ${DRIVER_SOURCES})
-  target_link_libraries(rvdriver PRIVATE user32 gdi32 comctl32 gdiplus ole32)
+  add_executable(rvdriver ${DRIVER_SOURCES} ${CMAKE_SOURCE_DIR}/platform/win32/wide.cpp)
+  target_include_directories(rvdriver PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(rvdriver PRIVATE user32 gdi32 comctl32 gdiplus ole32 shell32)
+  target_link_options(rvdriver PRIVATE -municode)
 endif()

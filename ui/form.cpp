@@ -43,6 +43,39 @@ ControlState Form::Snapshot(int index) const {
   return controls_.at(static_cast<size_t>(index));
 }
 
+ControlState Form::SnapshotWithoutText(int index) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const ControlState& s = controls_.at(static_cast<size_t>(index));
+  ControlState copy;
+  copy.def = s.def;
+  copy.textGeneration = s.textGeneration;
+  copy.checked = s.checked;
+  copy.enabled = s.enabled;
+  copy.visible = s.visible;
+  copy.textColor = s.textColor;
+  copy.backColor = s.backColor;
+  copy.x = s.x;
+  copy.y = s.y;
+  copy.w = s.w;
+  copy.h = s.h;
+  copy.rows = s.rows;
+  copy.currentRow = s.currentRow;
+  copy.scroll = s.scroll;
+  copy.tip = s.tip;
+  return copy;
+}
+
+Form::TextUpdate Form::TextSince(int index, uint64_t shownGeneration, size_t shownLength) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const ControlState& s = controls_.at(static_cast<size_t>(index));
+  TextUpdate u;
+  u.generation = s.textGeneration;
+  u.length = s.text.size();
+  u.replaced = s.textGeneration != shownGeneration || s.text.size() < shownLength;
+  u.text = u.replaced ? s.text : s.text.substr(shownLength);
+  return u;
+}
+
 // A control name that the tables do not declare is a programming error.
 ControlState& Form::At(const std::string& control) {
   auto it = index_.find(control);

@@ -76,6 +76,19 @@ class Form {
   int IndexOf(const std::string& control) const;  // -1 when absent
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   ControlState Snapshot(int index) const;
+  // The same without the text and the picture bytes, for a view that follows
+  // the text by TextSince (a results log can hold megabytes).
+  ControlState SnapshotWithoutText(int index) const;
+  // What a view that shows `shownLength` bytes of text generation
+  // `shownGeneration` lacks: the whole text when it was replaced since (or is
+  // shorter), else only the appended tail.
+  struct TextUpdate {
+    uint64_t generation = 0;
+    bool replaced = false;
+    std::string text;     // whole text, or the tail after shownLength
+    size_t length = 0;    // full length now
+  };
+  TextUpdate TextSince(int index, uint64_t shownGeneration, size_t shownLength) const;
 
   // Controls.
   std::string Text(const std::string& control) const;

@@ -99,6 +99,16 @@ TEST(StaticConnect, ASuccessfulConnectHandsTheLineToTheMonitor) {
   EXPECT_EQ(line.world.ras.Dials().size(), 1u);
 }
 
+TEST(StaticConnect, WithRecordingTheNewAddressIsQueriedAndLogged) {
+  StaticLine line;
+  line.Tick("选择框_记录每次连接ip");
+  line.Click(kConnect);
+  ASSERT_TRUE(line.world.RunUntil([&] { return line.Appended() == test::kQueryLine; }, 5000));
+  EXPECT_EQ(line.world.http.RequestedUrls().back(), test::kIpEchoB);
+  line.world.Run(10000);
+  EXPECT_EQ(line.Appended(), test::kQueryLine);  // once, after the connect
+}
+
 TEST(StaticConnect, AWrongPasswordShowsTheServiceTextAndPollsUntilDisconnect) {
   StaticLine line;
   line.world.ras.SetScript(test::kServerAddress, DialScript::FailsAt(5, sim::kErrorAuthenticationFailure));

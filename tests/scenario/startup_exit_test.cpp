@@ -9,6 +9,7 @@
 #include "app/connection_title.h"
 #include "app/notice_box.h"
 #include "support/world.h"
+#include "ui/menu_actions.h"
 #include "vpn/vpn.h"
 
 namespace rv {
@@ -30,10 +31,32 @@ TEST(Startup, StaticEditionShowsItsWindowWithTheFormDefaults) {
   EXPECT_FALSE(w.sched.ProcessEnded());
 }
 
-TEST(Exit, StaticExitWithNothingConnectedAttemptsEveryHangUpAndEnds) {
+TEST(Startup, DynamicEditionKeepsTheStartWindowHidden) {
+  test::World w;
+  w.Start(Edition::Dynamic);
+  w.Run(1000);
+  EXPECT_FALSE(w.W("StaticLineWindow").WindowVisible());
+  EXPECT_TRUE(w.W("DynamicLineWindow").WindowVisible());
+  EXPECT_EQ(w.app.state.dynamicEntrySuffix.Get(), "1");
+  EXPECT_EQ(w.app.state.staticEntrySuffix.Get(), "1");
+  EXPECT_EQ(w.app.state.staticProtocol.load(), kPptp);
+}
+
+// The close box and the menu item "退出" both destroy the start window.
+class StaticExit : public ::testing::TestWithParam<bool> {
+ protected:
+  void Exit(test::World& w) {
+    if (GetParam())
+      w.Menu("StaticLineWindow", kActExit);
+    else
+      w.Close("StaticLineWindow");
+  }
+};
+
+TEST_P(StaticExit, WithNothingConnectedAttemptsEveryHangUpAndEnds) {
   test::World w;
   w.Start(Edition::Static);
-  w.OnUi([&] { w.app.forms.Destroy(w.app.StaticWindow()); });
+  Exit(w);
   w.Run(1000);
   EXPECT_TRUE(w.sched.ProcessEnded());
   EXPECT_EQ(w.sched.ExitCode(), 0);
@@ -41,6 +64,9 @@ TEST(Exit, StaticExitWithNothingConnectedAttemptsEveryHangUpAndEnds) {
   EXPECT_EQ(w.ras.HangUps(), std::vector<RasHandle>{0});
   EXPECT_EQ(w.process.Commands(), ToolCommands("1"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, StaticExit, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Menu" : "CloseBox"; });
 
 TEST(Exit, StaticExitHangsUpTheLiveConnection) {
   test::World w;
@@ -52,7 +78,7 @@ TEST(Exit, StaticExitHangsUpTheLiveConnection) {
   ASSERT_TRUE(w.RunUntilText("StaticLineWindow", "编辑框_接收信息", "连接成功", 5000));
   const RasHandle handle = w.app.state.connectionHandle.load();
   ASSERT_NE(handle, 0u);
-  w.OnUi([&] { w.app.forms.Destroy(w.app.StaticWindow()); });
+  w.Close("StaticLineWindow");
   w.Run(1000);
   EXPECT_TRUE(w.sched.ProcessEnded());
   EXPECT_EQ(w.ras.HangUps(), std::vector<RasHandle>{handle});
@@ -66,9 +92,9 @@ TEST(Exit, DynamicMenuExitWaitsForTheSettingsSave) {
     PumpingWait(app, 2000);  // slower than the pause the exit makes
     saved = true;
   };
-  w.Start(Edition::Static);
+  w.Start(Edition::Dynamic);
   w.app.state.dynamicEntrySuffix.Set("4");
-  w.OnUi([&] { DynamicLineExitFromMenu(w.app); });
+  w.Menu("DynamicLineWindow", kActExit);
   w.Run(5000);
   EXPECT_TRUE(w.sched.ProcessEnded());
   EXPECT_TRUE(saved);
@@ -84,9 +110,8 @@ TEST(Exit, DynamicCloseBoxExitSavesOnTheUiThreadAndEnds) {
     steps.push_back(w.sched.OnUiThread() ? "save on ui" : "save elsewhere");
   };
   w.app.hooks.settingsSavedOnClose = [&](App&) { steps.push_back("logged"); };
-  w.Start(Edition::Static);
-  w.app.state.dynamicEntrySuffix.Set("1");
-  w.OnUi([&] { DynamicLineExitFromCloseBox(w.app); });
+  w.Start(Edition::Dynamic);
+  w.Close("DynamicLineWindow");
   w.Run(5000);
   EXPECT_TRUE(w.sched.ProcessEnded());
   EXPECT_EQ(steps, (std::vector<std::string>{"save on ui", "logged"}));

@@ -40,6 +40,11 @@ TEST(TimedReconnect, EachCycleHoldsTheLineForThePeriod) {
   for (const auto& c : cases) {
     StaticLine line;
     const int64_t start = StartTimedLine(line, c.period, c.record);
+    // The connect itself does not query in timed mode; the cycle does, 10 s in.
+    line.world.Run(9999);
+    EXPECT_TRUE(line.world.http.Requests().empty());
+    line.world.Run(1);
+    EXPECT_EQ(line.world.http.Requests().empty(), !c.record);
     ASSERT_TRUE(line.world.RunUntil([&] { return !line.world.ras.HangUps().empty(); }, 60000));
     EXPECT_EQ(line.Now() - start, c.hangUpAfter) << c.period << " " << c.record;
     EXPECT_EQ(line.Message(), "正在自动断开连接...");

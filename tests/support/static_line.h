@@ -12,6 +12,9 @@ namespace rv::test {
 
 inline constexpr const char* kStatic = "StaticLineWindow";
 inline constexpr const char* kServerAddress = "10.8.0.1";
+inline constexpr const char* kIpEchoB = "http://127.0.0.1:9003/getip.aspx";
+// What the address query logs for the address the echo service reports.
+inline constexpr const char* kQueryLine = "\r\n当前IP：1.2.3.4，地区：浙江\r\n";
 
 // Passes every call to the service, except that the next `failChecks`
 // connection listings fail and each listing can be given a cost in time.
@@ -55,6 +58,9 @@ class StaticLine {
  public:
   explicit StaticLine(bool start = true) {
     world.app.platform.ras = &checked;
+    // Page A is not there; service B reports the address.
+    world.app.config.ipEchoServiceB = kIpEchoB;
+    world.http.Serve(kIpEchoB, "var ipInfo = {ip:'1.2.3.4',address:'浙江'};");
     if (start) Start();
   }
   void Start() {

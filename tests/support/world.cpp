@@ -15,6 +15,7 @@ World::World() {
   ras.RegisterCommands(process);
   app.platform.dialogs = dialogs.get();
   app.platform.shell = &shell;
+  app.platform.http = &http;
   app.forms.SetView(view.get());
   char folder[] = "/tmp/rovanta-world-XXXXXX";
   programDir = mkdtemp(folder) ? folder : "/tmp";

@@ -11,6 +11,7 @@
 #include "platform/posix/files_posix.h"
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_midi.h"
+#include "platform/sim/sim_http.h"
 #include "platform/sim/sim_process.h"
 #include "platform/sim/sim_ras.h"
 #include "platform/sim/sim_shell.h"
@@ -31,6 +32,7 @@ class World {
   // A fresh folder of real files as the program directory, removed at the end.
   std::string programDir;
   std::unique_ptr<FilesPosix> files;
+  sim::SimHttp http{sched};
   std::unique_ptr<sim::SimDialogs> dialogs;
   std::unique_ptr<HeadlessView> view;
   App app;

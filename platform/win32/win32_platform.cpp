@@ -1,0 +1,37 @@
+#include "platform/win32/win32_platform.h"
+
+#include <windows.h>
+
+#include "platform/win32/dialogs_win32.h"
+#include "platform/win32/files_win32.h"
+#include "platform/win32/midi_win32.h"
+#include "platform/win32/runtime_win32.h"
+
+#include "platform/win32/process_win32.h"
+#include "platform/win32/ras_win32.h"
+
+namespace rv::win32 {
+
+struct Win32Platform::Backends {
+  RuntimeWin32 runtime;
+  DialogsWin32 dialogs;
+  RasWin32 ras;
+  ProcessWin32 process;
+  MidiWin32 midi;
+  FilesWin32 files;
+};
+
+Win32Platform::Win32Platform() : backends_(std::make_unique<Backends>()) {
+  platform_.runtime = &backends_->runtime;
+  platform_.dialogs = &backends_->dialogs;
+  platform_.ras = &backends_->ras;
+  platform_.process = &backends_->process;
+  platform_.midi = &backends_->midi;
+  platform_.files = &backends_->files;
+  // Further backends (HTTP, network connections, browser store, shell,
+  // skin) join here as their subsystems land.
+}
+
+Win32Platform::~Win32Platform() = default;
+
+}  // namespace rv::win32

@@ -1,0 +1,41 @@
+#include "ui/win32/test_switches.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace rv::win32 {
+
+namespace {
+
+long EnvNumber(const wchar_t* name, long fallback) {
+  wchar_t buffer[32];
+  DWORD n = GetEnvironmentVariableW(name, buffer, 32);
+  if (n == 0 || n >= 32) return fallback;
+  wchar_t* end = nullptr;
+  long v = wcstol(buffer, &end, 10);
+  return end && *end == 0 && v >= 0 ? v : fallback;
+}
+
+Form* PresentedMainWindow(App& app) {
+  Form* dynamic = app.forms.Find("DynamicLineWindow");
+  return dynamic ? dynamic : app.forms.Find("StaticLineWindow");
+}
+
+}  // namespace
+
+void StartTestSwitches(App& app) {
+  const long lines = EnvNumber(L"ROVANTA_TEST_LOG_LINES", 0);
+  const long workers = std::max(1L, std::min(64L, EnvNumber(L"ROVANTA_TEST_LOG_WORKERS", 4)));
+  Form* window = PresentedMainWindow(app);
+  if (lines <= 0 || !window) return;
+  for (long k = 0; k < workers; ++k) {
+    const long first = lines * k / workers, last = lines * (k + 1) / workers;
+    app.StartWorker([window, k, first, last] {
+      for (long i = first; i < last; ++i)
+        window->Append("编辑框_列表结果显示", "w" + std::to_string(k) + " line " + std::to_string(i) + "\r\n");
+    });
+  }
+}
+
+}  // namespace rv::win32
