@@ -71,9 +71,11 @@ if(ROVANTA_WIN64_DIR AND WINE_TEST_SOURCES)
 endif()
 
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
+file(GLOB SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 foreach(src ${BENCH_SOURCES})
   get_filename_component(name ${src} NAME_WE)
-  add_executable(${name} ${src})
+  # A benchmark may run a whole program in the simulator (tests/support).
+  add_executable(${name} ${src} ${SUPPORT_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE rovanta_host)
+  target_link_libraries(${name} PRIVATE rovanta_host GTest::gtest)
 endforeach()
