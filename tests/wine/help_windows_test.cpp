@@ -189,6 +189,7 @@ TEST_F(HelpWindows, MenusNoticeModalHelpAndThePictureScrolledToItsEnd) {
   Select("DialErrorHelpWindow");
   ASSERT_TRUE(Call("click 按钮_苹果手机L2TP").ok);
   Select("StaticPictureHelpWindow");
+  ASSERT_TRUE(Call("raise").ok);
   ScrollTo(kEndPosition);
   ExpectShowsPictureFrom(Shot("StaticPictureHelpWindow-apple-l2tp-5364"), pictures::kAppleL2tp, kEndPosition);
 

@@ -452,7 +452,8 @@ const std::map<std::string, Command>& Commands() {
          out.push_back("buttons=" + buttons);
          out.push_back(std::string("icon=") + (FindWindowExW(box, nullptr, L"Static", nullptr) && [&] {
            for (HWND ch = GetWindow(box, GW_CHILD); ch; ch = GetWindow(ch, GW_HWNDNEXT))
-             if (GetWindowLongW(ch, GWL_STYLE) & SS_ICON) return IsWindowVisible(ch) != FALSE;
+             if (GetWindowLongW(ch, GWL_STYLE) & SS_ICON)  // a box without an icon may keep an empty one
+               return IsWindowVisible(ch) && SendMessageW(ch, STM_GETICON, 0, 0) != 0;
            return false; }() ? "1" : "0"));
          std::string press = a.size() > 2 ? a[2] : "";
          if (press == "none") return {};
@@ -468,6 +469,14 @@ const std::map<std::string, Command>& Commands() {
          if (std::string e = NeedWindow(c); !e.empty()) return e;
          PostMessageW(c.window, WM_CLOSE, 0, 0);
          return {};
+       }},
+      {"raise",
+       [](Context& c, const Args&, Output&) -> std::string {
+         // Brings the selected window in front of the others (for a screenshot).
+         if (std::string e = NeedWindow(c); !e.empty()) return e;
+         SetWindowPos(c.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+         SetForegroundWindow(c.window);
+         return WaitFor(5000, [&] { return GetForegroundWindow() == c.window; }) ? "" : "not in front";
        }},
       {"minimize",
        [](Context& c, const Args&, Output&) -> std::string {
