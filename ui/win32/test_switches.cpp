@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/win32/wide.h"
+
 namespace rv::win32 {
 
 namespace {
@@ -17,6 +19,13 @@ long EnvNumber(const wchar_t* name, long fallback) {
   return end && *end == 0 && v >= 0 ? v : fallback;
 }
 
+// Replaces `value` by the variable's content when it is set.
+void EnvText(const wchar_t* name, std::string& value) {
+  wchar_t buffer[2048];
+  DWORD n = GetEnvironmentVariableW(name, buffer, 2048);
+  if (n > 0 && n < 2048) value = Utf8(std::wstring_view(buffer, n));
+}
+
 Form* PresentedMainWindow(App& app) {
   Form* dynamic = app.forms.Find("DynamicLineWindow");
   return dynamic ? dynamic : app.forms.Find("StaticLineWindow");
@@ -25,6 +34,8 @@ Form* PresentedMainWindow(App& app) {
 }  // namespace
 
 void StartTestSwitches(App& app) {
+  EnvText(L"ROVANTA_TEST_IP_ECHO_PAGE_A", app.config.ipEchoPageA);
+  EnvText(L"ROVANTA_TEST_IP_ECHO_SERVICE_B", app.config.ipEchoServiceB);
   const long lines = EnvNumber(L"ROVANTA_TEST_LOG_LINES", 0);
   const long workers = std::max(1L, std::min(64L, EnvNumber(L"ROVANTA_TEST_LOG_WORKERS", 4)));
   Form* window = PresentedMainWindow(app);
