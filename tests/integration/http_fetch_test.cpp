@@ -112,13 +112,8 @@ TEST_P(HttpsFetch, UntrustedOrExpiredCertificateIsFetchedAllTheSame) {
   test::ExpectFetchRequest(echo, echo.ServiceBUrl());
 }
 
-INSTANTIATE_TEST_SUITE_P(Certificates, HttpsFetch,
-                         testing::Values(sandbox::EchoTransport::HttpsSelfSigned,
-                                         sandbox::EchoTransport::HttpsExpired),
-                         [](const auto& info) {
-                           return info.param == sandbox::EchoTransport::HttpsExpired ? "Expired"
-                                                                                     : "SelfSigned";
-                         });
+INSTANTIATE_TEST_SUITE_P(Certificates, HttpsFetch, testing::ValuesIn(test::kUntrustedTransports),
+                         test::TransportName);
 
 }  // namespace
 }  // namespace rv

@@ -3,6 +3,8 @@
 // echo sites (header-only: the host and the Wine test binaries share it).
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "iplookup/http_client.h"
 #include "sandbox/ip_echo.h"
 
@@ -24,6 +26,13 @@ inline void ExpectFetchRequest(sandbox::IpEcho& echo, const std::string& url) {
     for (const auto& e : expected)
       if (h.first == e.first) ours.push_back(h);
   EXPECT_EQ(ours, expected) << requests[0].raw;
+}
+
+// HTTPS endpoints no client trusts, and the names of their test cases.
+inline constexpr std::array<sandbox::EchoTransport, 2> kUntrustedTransports = {
+    sandbox::EchoTransport::HttpsSelfSigned, sandbox::EchoTransport::HttpsExpired};
+inline std::string TransportName(const testing::TestParamInfo<sandbox::EchoTransport>& info) {
+  return info.param == sandbox::EchoTransport::HttpsExpired ? "Expired" : "SelfSigned";
 }
 
 }  // namespace rv::test

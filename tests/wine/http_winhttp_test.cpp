@@ -137,13 +137,8 @@ TEST_P(WinHttpsUnderWine, UntrustedOrExpiredCertificateIsFetchedAllTheSame) {
   test::ExpectFetchRequest(tls, tls.ServiceBUrl());
 }
 
-INSTANTIATE_TEST_SUITE_P(Certificates, WinHttpsUnderWine,
-                         testing::Values(sandbox::EchoTransport::HttpsSelfSigned,
-                                         sandbox::EchoTransport::HttpsExpired),
-                         [](const auto& info) {
-                           return info.param == sandbox::EchoTransport::HttpsExpired ? "Expired"
-                                                                                     : "SelfSigned";
-                         });
+INSTANTIATE_TEST_SUITE_P(Certificates, WinHttpsUnderWine, testing::ValuesIn(test::kUntrustedTransports),
+                         test::TransportName);
 
 }  // namespace
 }  // namespace rv
