@@ -50,7 +50,7 @@ TEST_F(HttpFetch, GbkPagesComeBackAsTheirBytes) {
   echo.SetAddress("1.2.3.4", "江西省 廬山");
   std::string body = Fetch(echo.FrameUrl(), 1);
   EXPECT_NE(body.find("\xC4\xFA\xB5\xC4IP\xCA\xC7\xA3\xBA[1.2.3.4]"), std::string::npos);  // 您的IP是：[
-  EXPECT_EQ(PageTextFromGbk(body).find("来自：江西省 廬山</center>") != std::string::npos, true);
+  EXPECT_NE(PageTextFromGbk(body).find("来自：江西省 廬山</center>"), std::string::npos);
 }
 
 TEST_F(HttpFetch, SilentServerGivesAnEmptyBodyAfterAboutTheTimeOut) {
