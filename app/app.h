@@ -23,12 +23,16 @@ struct Config {
   std::string ipEchoServiceB = "http://ip.echo-b.example/getip.aspx";
 };
 
-// Hooks later subsystems plug into the start-up and the exits.
+// Hooks later subsystems plug into the start-up, the exits and the flows.
 struct StartupHooks {
   std::function<void(App&)> attachSkin;            // attach the skin to a new main window
   std::function<void(App&)> dynamicWindowReady;    // the rest of DynamicLineWindow's creation
   std::function<void(App&)> settingsSave;          // save all settings (runs to completion)
   std::function<void(App&)> settingsSavedOnClose;  // log line after the close-box save
+  // The dynamic line's check of a newly found address against the logged
+  // ones: true when it was a duplicate and has been dealt with (its own line
+  // written, a reconnect started), so the address line is not logged.
+  std::function<bool(App&, const std::string& address)> duplicateIpFilter;
 };
 
 struct App {

@@ -1,5 +1,6 @@
 #include "app/wiring.h"
 
+#include "iplookup/public_ip_query.h"
 #include "netenv/netenv.h"
 #include "ui/wire_forms.h"
 
@@ -7,6 +8,7 @@ namespace rv {
 
 void WireProgram(App& app) {
   // Each subsystem adds its Wire...() call here, above WireForms.
+  WireIpLookup(app);
   WireNetEnv(app);
 
   // Last: it extends the creation steps plugged in above with the tooltips.

@@ -17,15 +17,17 @@ file(GLOB HEADLESS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/headless/*.c
 add_library(rovanta_host STATIC ${SIM_SOURCES} ${POSIX_SOURCES} ${HEADLESS_SOURCES})
 target_link_libraries(rovanta_host PUBLIC rovanta_core Threads::Threads CURL::libcurl)
 target_link_libraries(rovanta_core PUBLIC Threads::Threads)
-# The core calls the platform's text conversions, so the two libraries
-# need each other whatever order the linker meets them in.
-target_link_libraries(rovanta_core PUBLIC rovanta_host)
+# The core calls the platform's free functions (code pages): a static cycle.
+target_link_libraries(rovanta_core INTERFACE rovanta_host)
 
 file(GLOB SANDBOX_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sandbox/*.cpp)
 list(FILTER SANDBOX_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
 if(SANDBOX_SOURCES)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+  find_package(OpenSSL REQUIRED)
   add_library(rovanta_sandbox_lib STATIC ${SANDBOX_SOURCES})
-  target_link_libraries(rovanta_sandbox_lib PUBLIC rovanta_host)
+  target_link_libraries(rovanta_sandbox_lib PUBLIC rovanta_host PkgConfig::HTTPLIB OpenSSL::SSL OpenSSL::Crypto)
   if(EXISTS ${CMAKE_SOURCE_DIR}/sandbox/main.cpp)
     add_executable(rovanta-sandbox ${CMAKE_SOURCE_DIR}/sandbox/main.cpp)
     target_link_libraries(rovanta-sandbox PRIVATE rovanta_sandbox_lib)

@@ -2,7 +2,7 @@
 # Installs what the build, the tests and the program need on a Debian machine.
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev
-  libcurl4-openssl-dev libcpp-httplib-dev
+  libcurl4-openssl-dev libcpp-httplib-dev libssl-dev openssl
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine64 xvfb xauth x11-utils fonts-wqy-zenhei imagemagick python3)
 missing=()

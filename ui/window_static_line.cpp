@@ -21,9 +21,9 @@ constexpr ControlDef kControls[] = {
 
     {.name = "分组框3", .kind = ControlKind::GroupBox, .parent = nullptr, .x = 6, .y = 136, .w = 270, .h = 38, .caption = ""},
     {.name = "透明标签19", .kind = ControlKind::TransparentLabel, .parent = "分组框3", .x = 27, .y = 12, .w = 56, .h = 18, .caption = "协议选择："},
-    {.name = "单选框_PPTP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 91, .y = 10, .w = 48, .h = 24, .caption = "PPTP", .flags = kChecked, .events = kEvClick},
-    {.name = "单选框_L2TP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 143, .y = 10, .w = 48, .h = 24, .caption = "L2TP", .events = kEvClick},
-    {.name = "单选框_SSTP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 197, .y = 10, .w = 48, .h = 24, .caption = "SSTP", .events = kEvClick},
+    {.name = "单选框_PPTP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 91, .y = 10, .w = 48, .h = 24, .caption = "PPTP", .flags = kChecked},
+    {.name = "单选框_L2TP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 143, .y = 10, .w = 48, .h = 24, .caption = "L2TP"},
+    {.name = "单选框_SSTP", .kind = ControlKind::Radio, .parent = "分组框3", .x = 197, .y = 10, .w = 48, .h = 24, .caption = "SSTP"},
 
     {.name = "分组框8", .kind = ControlKind::GroupBox, .parent = nullptr, .x = 6, .y = 174, .w = 270, .h = 88, .caption = ""},
     {.name = "透明标签12", .kind = ControlKind::TransparentLabel, .parent = "分组框8", .x = 42, .y = 13, .w = 56, .h = 20, .caption = "定时连断："},

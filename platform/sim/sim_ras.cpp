@@ -348,23 +348,24 @@ void SimRas::FailCredentialWrites(uint32_t code) {
   credentialWriteError_ = code;
 }
 
+SimRas::StoredEntry* SimRas::FindEntryLocked(const std::string& name, const std::string& phonebook) {
+  auto book = phonebooks_.find(phonebook);
+  if (book == phonebooks_.end()) return nullptr;
+  auto it = book->second.find(Utf8ToGbkBytes(name));
+  return it == book->second.end() ? nullptr : &it->second;
+}
+
 std::optional<SimEntry> SimRas::Entry(const std::string& name, const std::string& phonebook) {
   std::lock_guard<std::mutex> lock(mutex_);
-  auto book = phonebooks_.find(phonebook);
-  if (book == phonebooks_.end()) return std::nullopt;
-  auto it = book->second.find(Utf8ToGbkBytes(name));
-  if (it == book->second.end()) return std::nullopt;
-  return it->second.entry;
+  if (StoredEntry* stored = FindEntryLocked(name, phonebook)) return stored->entry;
+  return std::nullopt;
 }
 
 std::optional<SimCredentials> SimRas::Credentials(const std::string& name,
                                                   const std::string& phonebook) {
   std::lock_guard<std::mutex> lock(mutex_);
-  auto book = phonebooks_.find(phonebook);
-  if (book == phonebooks_.end()) return std::nullopt;
-  auto it = book->second.find(Utf8ToGbkBytes(name));
-  if (it == book->second.end()) return std::nullopt;
-  return it->second.credentials;
+  if (StoredEntry* stored = FindEntryLocked(name, phonebook)) return stored->credentials;
+  return std::nullopt;
 }
 
 std::vector<std::string> SimRas::DefaultEntries() {

@@ -158,6 +158,7 @@ class SimRas final : public RasApi {
 
   DialScript ScriptForLocked(const std::string& server) const;
   Conn* FindLocked(RasHandle handle);
+  StoredEntry* FindEntryLocked(const std::string& utf8Name, const std::string& phonebook);
   RasHandle NewHandleLocked() { return nextHandle_ += 0x10; }
   void RunDial(RasHandle handle, DialScript script, RasNotifier notifier);
   void HangUpEntry(const std::string& gbkName);

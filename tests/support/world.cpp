@@ -15,6 +15,7 @@ World::World() {
   ras.RegisterCommands(process);
   app.platform.dialogs = dialogs.get();
   app.platform.shell = &shell;
+  app.platform.http = &http;
   app.platform.netConnections = &net;
   process.AddHandler([this](const std::string& command) { return net.HandleCommand(command); });
   char root[] = "/tmp/rovanta-browser-XXXXXX";

@@ -10,6 +10,7 @@
 #include "platform/posix/browser_store_posix.h"
 #include "platform/sim/scheduler.h"
 #include "platform/sim/sim_dialogs.h"
+#include "platform/sim/sim_http.h"
 #include "platform/sim/sim_net_connections.h"
 #include "platform/sim/sim_process.h"
 #include "platform/sim/sim_ras.h"
@@ -27,6 +28,7 @@ class World {
   sim::SimProcess process;
   sim::SimRas ras{sched};
   sim::SimShell shell;
+  sim::SimHttp http{sched};
   sim::SimNetConnections net{sched};
   // Real files under a fresh temporary folder, removed with the world.
   std::unique_ptr<BrowserStorePosix> browser;

@@ -382,7 +382,7 @@ const std::map<std::string, Command>& Commands() {
          HWND box = nullptr;
          auto findBox = [&] {
            struct S { DWORD pid; HWND found; } s{pid, nullptr};
-           EnumWindows([](HWND h, LPARAM p) -> BOOL {
+           EnumWindows([](HWND h, LPARAM p) WINAPI -> BOOL {
              auto* s = reinterpret_cast<S*>(p);
              DWORD owner = 0;
              GetWindowThreadProcessId(h, &owner);

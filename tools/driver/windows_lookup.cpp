@@ -106,7 +106,7 @@ std::vector<HWND> NamedControls(HWND top) {
     std::vector<HWND>* out;
   } owned{top, &out};
   EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
+      [](HWND hwnd, LPARAM param) WINAPI -> BOOL {
         auto* o = reinterpret_cast<Owned*>(param);
         if (GetWindow(hwnd, GW_OWNER) == o->top && !RvName(hwnd).empty()) o->out->push_back(hwnd);
         return TRUE;
