@@ -12,6 +12,7 @@
 namespace rv {
 
 struct App;
+class MidiPlayer;
 
 enum class Edition { Static, Dynamic };
 
@@ -48,6 +49,7 @@ struct App {
   StartupHooks hooks;
   std::unique_ptr<DialupKit> staticDialer, dynamicDialer;
   std::unique_ptr<AdapterToolkit> adapterToolkit;
+  std::shared_ptr<MidiPlayer> alarm;  // the alarm tune's player, made by the supervision's wiring
 
   Runtime& rt() { return *platform.runtime; }
   Form& StaticWindow() { return forms.Get("StaticLineWindow"); }

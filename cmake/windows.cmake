@@ -27,8 +27,15 @@ file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/driver/*.cp
 if(DRIVER_SOURCES)
   add_executable(rvdriver ${DRIVER_SOURCES} ${CMAKE_SOURCE_DIR}/platform/win32/wide.cpp)
   target_include_directories(rvdriver PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(rvdriver PRIVATE user32 gdi32 comctl32 gdiplus ole32 shell32)
+  target_link_libraries(rvdriver PRIVATE rovanta_core user32 gdi32 comctl32 gdiplus ole32 shell32)
   target_link_options(rvdriver PRIVATE -municode)
+endif()
+
+# A console probe of the real HTTP request object, run under Wine by the tests.
+file(GLOB HTTPPROBE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/httpprobe/*.cpp)
+if(HTTPPROBE_SOURCES)
+  add_executable(httpprobe ${HTTPPROBE_SOURCES})
+  target_link_libraries(httpprobe PRIVATE rovanta_win32)
 endif()
 
 # The network-environment probe of the Wine tests: the real backends, one command a run.

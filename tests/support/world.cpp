@@ -23,13 +23,19 @@ World::World() {
   browser->CreateLayout();
   app.platform.browserStore = browser.get();
   app.forms.SetView(view.get());
-  app.config.programDir = "/tmp/rovanta-world";
+  char folder[] = "/tmp/rovanta-world-XXXXXX";
+  programDir = mkdtemp(folder) ? folder : "/tmp";
+  files = std::make_unique<FilesPosix>(programDir);
+  app.platform.midi = &midi;
+  app.platform.files = files.get();
+  app.config.programDir = programDir;
 }
 
 World::~World() {
   sched.Shutdown();
   std::error_code ignored;
   std::filesystem::remove_all(browser->root(), ignored);
+  if (programDir != "/tmp") std::filesystem::remove_all(programDir, ignored);
 }
 
 void World::Start(Edition edition) {
