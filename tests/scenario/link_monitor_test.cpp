@@ -3,6 +3,7 @@
 
 #include "platform/sim/sim_ras.h"
 #include "supervision/alarm.h"
+#include "support/message_line_recorder.h"
 #include "support/static_line.h"
 
 namespace rv {
@@ -135,12 +136,18 @@ TEST(LinkMonitor, ADropWithTheNetworkCutTickedSoundsTheAlarmUntilStopped) {
   // Stopped by the disconnect, and by the mouse going down on the alarm box.
   for (bool byDisconnect : {true, false}) {
     StaticLine line;
+    line.world.net.Add("WLAN", 2);
+    line.world.net.Add("本地连接", 2);
     line.Click("选择框_是否断网");  // brings the alarm with it
     line.world.Run(0);
     ASSERT_TRUE(line.W().Checked("选择框_掉线音效"));
     ASSERT_TRUE(line.ConnectAndWatch());
+    test::MessageLineRecorder messages(line.W());
     line.world.ras.DropConnection(EntryName("1"));
-    ASSERT_TRUE(line.RunUntilMessage(kNetworkCut, 2000));
+    // The monitor says the network is cut; the cut's own report follows it.
+    ASSERT_TRUE(line.RunUntilMessage("禁用本地WLAN【即WIFI】和禁用本地连接都已完成！", 2000));
+    EXPECT_EQ(messages.Texts().at(0), kNetworkCut);
+    EXPECT_EQ(line.world.net.Actions(), (std::vector<std::string>{"disable WLAN", "disable 本地连接"}));
     EXPECT_TRUE(line.Enabled("按钮_连接"));
     line.world.Run(60000);
     EXPECT_TRUE(AlarmPlaying(line.world.app));
