@@ -61,11 +61,9 @@ struct DropCutRule {
   bool untickDynamicRedial;  // the advanced window also unticks the main window's redial
 };
 
+// The main windows' rule for this box is one row of the supervision's table
+// of option interlocks; the advanced window's mirror is here.
 const DropCutRule kDropCutRules[] = {
-    {"StaticLineWindow", {"选择框_定时连断", "选择框_掉线重拨"}, false},
-    {"DynamicLineWindow",
-     {"选择框_定时连断", "选择框_服务器列表拨号", "选择框_掉线重拨", "选择框_启动过滤重复ip"},
-     false},
     {"AdvancedSettingsWindow", {"选择框_定时连断", "选择框_服务器列表拨号", "选择框_启动过滤重复ip"},
      true},
 };
