@@ -109,4 +109,88 @@ bool DialParamsValid(const uint8_t* params, uint32_t size) {
   return params && size == ras::kDialParamsSize && ras::GetU32(params, 0) == ras::kDialParamsSize;
 }
 
+uint32_t PhonebookStore::SetEntry(const std::string& phonebook, const std::string& gbkEntry,
+                                  const uint8_t* record, uint32_t size) {
+  if (uint32_t bad = CheckEntryRecord(gbkEntry, record, size)) return bad;
+  ras::EntryView view = ras::ReadEntryRecord(record);
+  StoredEntry& e = books_[phonebook][gbkEntry].entry;
+  e.phonebook = phonebook;
+  e.name = GbkBytesToUtf8(gbkEntry);
+  e.server = GbkBytesToUtf8(view.phoneNumber);
+  e.deviceType = GbkBytesToUtf8(view.deviceType);
+  e.deviceName = GbkBytesToUtf8(view.deviceName);
+  e.vpnStrategy = view.vpnStrategy;
+  e.record.assign(record, record + size);
+  ++e.writes;
+  return 0;
+}
+
+uint32_t PhonebookStore::SetCredentials(const std::string& phonebook, const std::string& gbkEntry,
+                                        const uint8_t* record, bool clear) {
+  if (!CredentialsRecordValid(record)) return kErrorInvalidSize;
+  auto book = books_.find(phonebook);
+  if (book == books_.end()) return kErrorCannotOpenPhonebook;
+  auto it = book->second.find(gbkEntry);
+  if (it == book->second.end()) return kErrorCannotFindEntry;
+  std::optional<StoredCredentials>& stored = it->second.credentials;
+  if (clear) {
+    stored.reset();
+    return 0;
+  }
+  // Only the fields the mask names change.
+  ras::CredentialsView view = ras::ReadCredentialsRecord(record);
+  StoredCredentials c = stored.value_or(StoredCredentials{});
+  if (view.mask & ras::kMaskUserName) c.userName = GbkBytesToUtf8(view.userName);
+  if (view.mask & ras::kMaskPassword) c.password = GbkBytesToUtf8(view.password);
+  if (view.mask & ras::kMaskDomain) {
+    c.domain = GbkBytesToUtf8(view.domain);
+    c.hasDomain = true;
+  }
+  stored = c;
+  return 0;
+}
+
+void PhonebookStore::AddBare(const std::string& phonebook, const std::string& gbkEntry) {
+  StoredEntry& e = books_[phonebook][gbkEntry].entry;
+  e.phonebook = phonebook;
+  e.name = GbkBytesToUtf8(gbkEntry);
+  e.deviceType = ras::kVpnDeviceType;
+}
+
+void PhonebookStore::Remove(const std::string& phonebook, const std::string& gbkEntry) {
+  auto book = books_.find(phonebook);
+  if (book != books_.end()) book->second.erase(gbkEntry);
+}
+
+bool PhonebookStore::HasPhonebook(const std::string& phonebook) const {
+  return books_.count(phonebook) != 0;
+}
+
+const PhonebookStore::Slot* PhonebookStore::FindSlot(const std::string& phonebook,
+                                                     const std::string& gbkEntry) const {
+  auto book = books_.find(phonebook);
+  if (book == books_.end()) return nullptr;
+  auto it = book->second.find(gbkEntry);
+  return it == book->second.end() ? nullptr : &it->second;
+}
+
+const StoredEntry* PhonebookStore::Find(const std::string& phonebook, const std::string& gbkEntry) const {
+  const Slot* slot = FindSlot(phonebook, gbkEntry);
+  return slot ? &slot->entry : nullptr;
+}
+
+std::optional<StoredCredentials> PhonebookStore::Credentials(const std::string& phonebook,
+                                                             const std::string& gbkEntry) const {
+  const Slot* slot = FindSlot(phonebook, gbkEntry);
+  return slot ? slot->credentials : std::nullopt;
+}
+
+std::vector<std::string> PhonebookStore::Names(const std::string& phonebook) const {
+  std::vector<std::string> names;
+  auto book = books_.find(phonebook);
+  if (book != books_.end())
+    for (const auto& [name, slot] : book->second) names.push_back(name);
+  return names;
+}
+
 }  // namespace rv::ras_service

@@ -4,6 +4,8 @@
 // caller's buffers of connection and entry-name records. Shared by the
 // simulated service of the host tests and the sandbox client of the program.
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,5 +50,46 @@ uint32_t FillEntryNames(const std::vector<std::string>& gbkNames, uint8_t* buffe
 uint32_t CheckEntryRecord(const std::string& entry, const uint8_t* record, uint32_t size);
 bool CredentialsRecordValid(const uint8_t* record);
 bool DialParamsValid(const uint8_t* params, uint32_t size);
+
+// What the service keeps for one entry; texts in UTF-8.
+struct StoredEntry {
+  std::string phonebook, name, server, deviceType, deviceName;
+  uint32_t vpnStrategy = 0;
+  ras::Record record;  // the bytes as written
+  int writes = 0;
+};
+
+struct StoredCredentials {
+  std::string userName, password, domain;
+  bool hasDomain = false;
+};
+
+// The phonebook files as the service keeps them, by path ("" = the user's
+// default phonebook) and GBK entry name. Not locked: its owner locks.
+class PhonebookStore {
+ public:
+  // RasSetEntryProperties and RasSetCredentials, with their checks and codes.
+  uint32_t SetEntry(const std::string& phonebook, const std::string& gbkEntry, const uint8_t* record,
+                    uint32_t size);
+  uint32_t SetCredentials(const std::string& phonebook, const std::string& gbkEntry,
+                          const uint8_t* record, bool clear);
+  // An entry without a record (one some other program made).
+  void AddBare(const std::string& phonebook, const std::string& gbkEntry);
+  void Remove(const std::string& phonebook, const std::string& gbkEntry);
+
+  bool HasPhonebook(const std::string& phonebook) const;
+  const StoredEntry* Find(const std::string& phonebook, const std::string& gbkEntry) const;
+  std::optional<StoredCredentials> Credentials(const std::string& phonebook,
+                                               const std::string& gbkEntry) const;
+  std::vector<std::string> Names(const std::string& phonebook) const;  // GBK, in order
+
+ private:
+  struct Slot {
+    StoredEntry entry;
+    std::optional<StoredCredentials> credentials;
+  };
+  const Slot* FindSlot(const std::string& phonebook, const std::string& gbkEntry) const;
+  std::map<std::string, std::map<std::string, Slot>> books_;
+};
 
 }  // namespace rv::ras_service

@@ -67,18 +67,7 @@ uint32_t SimRas::SetEntryProperties(const std::string& phonebook, const std::str
   if (uint32_t bad = ras_service::CheckEntryRecord(entry, record, size)) return bad;
   std::lock_guard<std::mutex> lock(mutex_);
   if (entryWriteError_) return entryWriteError_;
-  ras::EntryView view = ras::ReadEntryRecord(record);
-  StoredEntry& stored = phonebooks_[phonebook][entry];
-  SimEntry& e = stored.entry;
-  e.phonebook = phonebook;
-  e.name = GbkBytesToUtf8(entry);
-  e.server = GbkBytesToUtf8(view.phoneNumber);
-  e.deviceType = GbkBytesToUtf8(view.deviceType);
-  e.deviceName = GbkBytesToUtf8(view.deviceName);
-  e.vpnStrategy = view.vpnStrategy;
-  e.record.assign(record, record + size);
-  ++e.writes;
-  return 0;
+  return phonebooks_.SetEntry(phonebook, entry, record, size);
 }
 
 uint32_t SimRas::SetCredentials(const std::string& phonebook, const std::string& entry,
@@ -86,25 +75,7 @@ uint32_t SimRas::SetCredentials(const std::string& phonebook, const std::string&
   if (!ras_service::CredentialsRecordValid(record)) return kErrorInvalidSize;
   std::lock_guard<std::mutex> lock(mutex_);
   if (credentialWriteError_) return credentialWriteError_;
-  auto book = phonebooks_.find(phonebook);
-  if (book == phonebooks_.end()) return kErrorCannotOpenPhonebook;
-  auto it = book->second.find(entry);
-  if (it == book->second.end()) return kErrorCannotFindEntry;
-  std::optional<SimCredentials>& stored = it->second.credentials;
-  if (clear) {
-    stored.reset();
-    return 0;
-  }
-  ras::CredentialsView view = ras::ReadCredentialsRecord(record);
-  SimCredentials c = stored.value_or(SimCredentials{});
-  if (view.mask & ras::kMaskUserName) c.userName = GbkBytesToUtf8(view.userName);
-  if (view.mask & ras::kMaskPassword) c.password = GbkBytesToUtf8(view.password);
-  if (view.mask & ras::kMaskDomain) {
-    c.domain = GbkBytesToUtf8(view.domain);
-    c.hasDomain = true;
-  }
-  stored = c;
-  return 0;
+  return phonebooks_.SetCredentials(phonebook, entry, record, clear);
 }
 
 DialScript SimRas::ScriptForLocked(const std::string& server) const {
@@ -136,11 +107,10 @@ uint32_t SimRas::Dial(const std::string& phonebook, const uint8_t* params, uint3
     return result;
   };
 
-  auto book = phonebooks_.find(phonebook);
-  if (book == phonebooks_.end()) return finish(kErrorCannotOpenPhonebook);
-  auto entry = book->second.find(p.entryName);
-  if (entry == book->second.end()) return finish(kErrorCannotFindEntry);
-  record.server = entry->second.entry.server;
+  if (!phonebooks_.HasPhonebook(phonebook)) return finish(kErrorCannotOpenPhonebook);
+  const ras_service::StoredEntry* entry = phonebooks_.Find(phonebook, p.entryName);
+  if (!entry) return finish(kErrorCannotFindEntry);
+  record.server = entry->server;
 
   for (Conn& c : connections_) {
     if (c.entry != p.entryName || !Listed(c)) continue;
@@ -213,12 +183,8 @@ uint32_t SimRas::HangUp(RasHandle handle) {
 uint32_t SimRas::EnumEntries(const std::string& phonebook, uint8_t* buffer, uint32_t* bytes,
                              uint32_t* count) {
   std::lock_guard<std::mutex> lock(mutex_);
-  auto book = phonebooks_.find(phonebook);
-  if (book == phonebooks_.end() && !phonebook.empty()) return kErrorCannotOpenPhonebook;
-  std::vector<std::string> names;
-  if (book != phonebooks_.end())
-    for (const auto& [name, stored] : book->second) names.push_back(name);
-  return ras_service::FillEntryNames(names, buffer, bytes, count);
+  if (!phonebook.empty() && !phonebooks_.HasPhonebook(phonebook)) return kErrorCannotOpenPhonebook;
+  return ras_service::FillEntryNames(phonebooks_.Names(phonebook), buffer, bytes, count);
 }
 
 void SimRas::HangUpEntry(const std::string& gbkName) {
@@ -228,7 +194,7 @@ void SimRas::HangUpEntry(const std::string& gbkName) {
 
 void SimRas::RemoveDefaultEntry(const std::string& gbkName) {
   std::lock_guard<std::mutex> lock(mutex_);
-  phonebooks_[""].erase(gbkName);
+  phonebooks_.Remove("", gbkName);
 }
 
 void SimRas::SetScript(const std::string& server, DialScript script) {
@@ -243,10 +209,7 @@ void SimRas::SetDefaultScript(DialScript script) {
 
 void SimRas::AddDefaultEntry(const std::string& name) {
   std::lock_guard<std::mutex> lock(mutex_);
-  SimEntry e;
-  e.name = name;
-  e.deviceType = "vpn";
-  phonebooks_[""][Utf8ToGbkBytes(name)].entry = e;
+  phonebooks_.AddBare("", Utf8ToGbkBytes(name));
 }
 
 RasHandle SimRas::AddForeignConnection(const std::string& entry) {
@@ -277,30 +240,22 @@ void SimRas::FailCredentialWrites(uint32_t code) {
   credentialWriteError_ = code;
 }
 
-SimRas::StoredEntry* SimRas::FindEntryLocked(const std::string& name, const std::string& phonebook) {
-  auto book = phonebooks_.find(phonebook);
-  if (book == phonebooks_.end()) return nullptr;
-  auto it = book->second.find(Utf8ToGbkBytes(name));
-  return it == book->second.end() ? nullptr : &it->second;
-}
-
 std::optional<SimEntry> SimRas::Entry(const std::string& name, const std::string& phonebook) {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (StoredEntry* stored = FindEntryLocked(name, phonebook)) return stored->entry;
+  if (const SimEntry* e = phonebooks_.Find(phonebook, Utf8ToGbkBytes(name))) return *e;
   return std::nullopt;
 }
 
 std::optional<SimCredentials> SimRas::Credentials(const std::string& name,
                                                   const std::string& phonebook) {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (StoredEntry* stored = FindEntryLocked(name, phonebook)) return stored->credentials;
-  return std::nullopt;
+  return phonebooks_.Credentials(phonebook, Utf8ToGbkBytes(name));
 }
 
 std::vector<std::string> SimRas::DefaultEntries() {
   std::lock_guard<std::mutex> lock(mutex_);
   std::vector<std::string> out;
-  for (const auto& [name, stored] : phonebooks_[""]) out.push_back(GbkBytesToUtf8(name));
+  for (const std::string& name : phonebooks_.Names("")) out.push_back(GbkBytesToUtf8(name));
   return out;
 }
 

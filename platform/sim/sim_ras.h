@@ -63,18 +63,9 @@ struct DialScript {
   }
 };
 
-// What the service keeps for one entry; texts in UTF-8.
-struct SimEntry {
-  std::string phonebook, name, server, deviceType, deviceName;
-  uint32_t vpnStrategy = 0;
-  ras::Record record;  // the bytes as written
-  int writes = 0;
-};
-
-struct SimCredentials {
-  std::string userName, password, domain;
-  bool hasDomain = false;
-};
+// What the service keeps for one entry and its credentials; texts in UTF-8.
+using SimEntry = ras_service::StoredEntry;
+using SimCredentials = ras_service::StoredCredentials;
 
 struct SimConnection {
   RasHandle handle = 0;
@@ -148,15 +139,9 @@ class SimRas final : public RasApi {
     std::string server;
     Status status;
   };
-  struct StoredEntry {
-    SimEntry entry;
-    std::optional<SimCredentials> credentials;
-  };
-  using Phonebook = std::map<std::string, StoredEntry>;  // by GBK name
 
   DialScript ScriptForLocked(const std::string& server) const;
   Conn* FindLocked(RasHandle handle);
-  StoredEntry* FindEntryLocked(const std::string& utf8Name, const std::string& phonebook);
   RasHandle NewHandleLocked() { return nextHandle_ += 0x10; }
   void RunDial(RasHandle handle, DialScript script, RasNotifier notifier);
   void HangUpEntry(const std::string& gbkName);
@@ -165,7 +150,7 @@ class SimRas final : public RasApi {
 
   Scheduler& sched_;
   std::mutex mutex_;
-  std::map<std::string, Phonebook> phonebooks_;  // "" = the default phonebook
+  ras_service::PhonebookStore phonebooks_;  // "" = the default phonebook
   std::vector<Conn> connections_;
   std::vector<RasHandle> hangUps_;
   std::vector<SimDial> dials_;
