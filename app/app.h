@@ -12,6 +12,7 @@
 namespace rv {
 
 struct App;
+class MidiPlayer;
 
 enum class Edition { Static, Dynamic };
 
@@ -47,6 +48,8 @@ struct App {
   Forms forms;
   StartupHooks hooks;
   std::unique_ptr<DialupKit> staticDialer, dynamicDialer;
+  std::unique_ptr<AdapterToolkit> adapterToolkit;
+  std::shared_ptr<MidiPlayer> alarm;  // the alarm tune's player, made by the supervision's wiring
 
   Runtime& rt() { return *platform.runtime; }
   Form& StaticWindow() { return forms.Get("StaticLineWindow"); }

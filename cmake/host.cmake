@@ -21,8 +21,9 @@ file(GLOB SHARED_PLATFORM_SOURCES CONFIGURE_DEPENDS
 add_library(rovanta_host STATIC ${SIM_SOURCES} ${POSIX_SOURCES} ${HEADLESS_SOURCES} ${SHARED_PLATFORM_SOURCES})
 target_link_libraries(rovanta_host PUBLIC rovanta_core Threads::Threads CURL::libcurl)
 target_link_libraries(rovanta_core PUBLIC Threads::Threads)
-# The core calls the platform's free functions (code pages): a static cycle.
-target_link_libraries(rovanta_core INTERFACE rovanta_host)
+# The core calls the platform's text conversions, so the two libraries
+# need each other whatever order the linker meets them in.
+target_link_libraries(rovanta_core PUBLIC rovanta_host)
 
 file(GLOB SANDBOX_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sandbox/*.cpp)
 list(FILTER SANDBOX_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
@@ -74,9 +75,11 @@ if(ROVANTA_WIN64_DIR AND WINE_TEST_SOURCES)
 endif()
 
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
+file(GLOB SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 foreach(src ${BENCH_SOURCES})
   get_filename_component(name ${src} NAME_WE)
-  add_executable(${name} ${src})
+  # A benchmark may run a whole program in the simulator (tests/support).
+  add_executable(${name} ${src} ${SUPPORT_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE rovanta_host)
+  target_link_libraries(${name} PRIVATE rovanta_host GTest::gtest)
 endforeach()

@@ -10,6 +10,9 @@ file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS
 list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
 add_library(rovanta_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(rovanta_win32 PUBLIC rovanta_core)
+# The core calls the platform's text conversions, so the two libraries
+# need each other whatever order the linker meets them in.
+target_link_libraries(rovanta_core PUBLIC rovanta_win32)
 set(WIN32_LIBS rasapi32 ole32 oleaut32 uuid wbemuuid comctl32 comdlg32 gdi32 user32 shell32 shlwapi wininet winmm gdiplus advapi32 ws2_32)
 target_link_libraries(rovanta_win32 PUBLIC ${WIN32_LIBS})
 # The core calls the platform's free functions (code pages): a static cycle.
@@ -29,6 +32,20 @@ file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/driver/*.cp
 if(DRIVER_SOURCES)
   add_executable(rvdriver ${DRIVER_SOURCES} ${CMAKE_SOURCE_DIR}/platform/win32/wide.cpp)
   target_include_directories(rvdriver PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(rvdriver PRIVATE user32 gdi32 comctl32 gdiplus ole32 shell32)
+  target_link_libraries(rvdriver PRIVATE rovanta_core user32 gdi32 comctl32 gdiplus ole32 shell32)
   target_link_options(rvdriver PRIVATE -municode)
+endif()
+
+# A console probe of the real HTTP request object, run under Wine by the tests.
+file(GLOB HTTPPROBE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/httpprobe/*.cpp)
+if(HTTPPROBE_SOURCES)
+  add_executable(httpprobe ${HTTPPROBE_SOURCES})
+  target_link_libraries(httpprobe PRIVATE rovanta_win32)
+endif()
+
+# The network-environment probe of the Wine tests: the real backends, one command a run.
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/netprobe/main.cpp)
+  add_executable(netprobe ${CMAKE_SOURCE_DIR}/tools/netprobe/main.cpp)
+  target_link_options(netprobe PRIVATE -municode)
+  target_link_libraries(netprobe PRIVATE rovanta_win32)
 endif()

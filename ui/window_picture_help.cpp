@@ -15,28 +15,21 @@ constexpr ControlDef kControls[] = {
      .events = kEvScrollChanged, .scroll = &kDesignedScroll},
 };
 
-constexpr const char kTitle[] = "图文解答中心-请拉动【滚动条】查看";
+constexpr WindowDef PictureWindow(const char* name) {
+  return {
+      .name = name,
+      .title = "图文解答中心-请拉动【滚动条】查看",
+      .width = 892,
+      .height = 593,
+      .designedVisible = true,
+      .events = kEvCreated,
+      .controls = kControls,
+  };
+}
 
 }  // namespace
 
-const WindowDef kStaticPictureHelpWindow = {
-    .name = "StaticPictureHelpWindow",
-    .title = kTitle,
-    .width = 892,
-    .height = 593,
-    .designedVisible = true,
-    .events = kEvCreated,
-    .controls = kControls,
-};
-
-const WindowDef kDynamicPictureHelpWindow = {
-    .name = "DynamicPictureHelpWindow",
-    .title = kTitle,
-    .width = 892,
-    .height = 593,
-    .designedVisible = true,
-    .events = kEvCreated,
-    .controls = kControls,
-};
+constinit const WindowDef kStaticPictureHelpWindow = PictureWindow("StaticPictureHelpWindow");
+constinit const WindowDef kDynamicPictureHelpWindow = PictureWindow("DynamicPictureHelpWindow");
 
 }  // namespace rv

@@ -239,6 +239,20 @@ bool Scheduler::RunStep(int64_t limit, bool stopBeforeAdvance) {
   next->cv.notify_one();
   driverCv_.wait(lock, [&] { return current_ == nullptr || aborting_; });
   current_ = nullptr;
+  // Threads that have ended leave the list, so that a long run (every dial
+  // and every timed action is a thread) keeps the choice of the next thread cheap.
+  std::vector<std::unique_ptr<Task>> ended;
+  for (auto it = tasks_.begin(); it != tasks_.end();) {
+    if ((*it)->done && it->get() != ui_) {
+      ended.push_back(std::move(*it));
+      it = tasks_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  lock.unlock();
+  for (auto& t : ended)
+    if (t->thread.joinable()) t->thread.join();
   return true;
 }
 

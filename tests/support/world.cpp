@@ -1,5 +1,9 @@
 #include "support/world.h"
 
+#include <stdlib.h>
+
+#include <filesystem>
+
 namespace rv::test {
 
 World::World() {
@@ -12,11 +16,27 @@ World::World() {
   app.platform.dialogs = dialogs.get();
   app.platform.shell = &shell;
   app.platform.http = &http;
+  app.platform.netConnections = &net;
+  process.AddHandler([this](const std::string& command) { return net.HandleCommand(command); });
+  char root[] = "/tmp/rovanta-browser-XXXXXX";
+  browser = std::make_unique<BrowserStorePosix>(mkdtemp(root) ? root : "/tmp/rovanta-browser");
+  browser->CreateLayout();
+  app.platform.browserStore = browser.get();
   app.forms.SetView(view.get());
-  app.config.programDir = "/tmp/rovanta-world";
+  char folder[] = "/tmp/rovanta-world-XXXXXX";
+  programDir = mkdtemp(folder) ? folder : "/tmp";
+  files = std::make_unique<FilesPosix>(programDir);
+  app.platform.midi = &midi;
+  app.platform.files = files.get();
+  app.config.programDir = programDir;
 }
 
-World::~World() { sched.Shutdown(); }
+World::~World() {
+  sched.Shutdown();
+  std::error_code ignored;
+  std::filesystem::remove_all(browser->root(), ignored);
+  if (programDir != "/tmp") std::filesystem::remove_all(programDir, ignored);
+}
 
 void World::Start(Edition edition) {
   app.config.edition = edition;

@@ -7,9 +7,13 @@
 
 #include "app/app.h"
 #include "app/startup.h"
+#include "platform/posix/browser_store_posix.h"
 #include "platform/sim/scheduler.h"
+#include "platform/posix/files_posix.h"
 #include "platform/sim/sim_dialogs.h"
+#include "platform/sim/sim_midi.h"
 #include "platform/sim/sim_http.h"
+#include "platform/sim/sim_net_connections.h"
 #include "platform/sim/sim_process.h"
 #include "platform/sim/sim_ras.h"
 #include "platform/sim/sim_shell.h"
@@ -26,7 +30,14 @@ class World {
   sim::SimProcess process;
   sim::SimRas ras{sched};
   sim::SimShell shell;
+  sim::SimMidi midi{sched};
+  // A fresh folder of real files as the program directory, removed at the end.
+  std::string programDir;
+  std::unique_ptr<FilesPosix> files;
   sim::SimHttp http{sched};
+  sim::SimNetConnections net{sched};
+  // Real files under a fresh temporary folder, removed with the world.
+  std::unique_ptr<BrowserStorePosix> browser;
   std::unique_ptr<sim::SimDialogs> dialogs;
   std::unique_ptr<HeadlessView> view;
   App app;

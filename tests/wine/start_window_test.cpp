@@ -2,7 +2,7 @@
 // through the close box, and the static window read back against its table.
 #include <string>
 
-#include "ui/form.h"
+#include "ui/form_defs.h"
 #include "wine/wine_session.h"
 
 namespace rv::wine {
@@ -46,59 +46,6 @@ TEST_F(WineSession, EachEditionOpensItsStartWindowAndEndsThroughItsCloseBox) {
     ASSERT_TRUE(code.has_value()) << "the program did not end";
     EXPECT_EQ(*code, 0);
   }
-}
-
-// Position of a control in the window's client area: its table position
-// plus those of the group boxes around it.
-Form::Rect Absolute(const WindowDef& def, const ControlDef& c) {
-  Form::Rect r{c.x, c.y, c.w, c.h};
-  for (const char* parent = c.parent; parent;) {
-    const ControlDef* p = nullptr;
-    for (const ControlDef& other : def.controls)
-      if (std::string(other.name) == parent) p = &other;
-    if (!p) break;
-    r.x += p->x;
-    r.y += p->y;
-    parent = p->parent;
-  }
-  return r;
-}
-
-TEST_F(WineSession, StaticWindowControlsReadBackAsDeclared) {
-  const WindowDef* def = FindWindowDef("StaticLineWindow");
-  ASSERT_NE(def, nullptr);
-  StartProgram("static");
-  ASSERT_TRUE(WaitWindow("StaticLineWindow").ok);
-  DriverReply info = Call("window-info");
-  EXPECT_EQ(info.Int("w"), def->width);
-  EXPECT_EQ(info.Int("h"), def->height);
-  for (size_t i = 0; i < def->controls.size(); ++i) {
-    const ControlDef& c = def->controls[i];
-    SCOPED_TRACE(c.name);
-    DriverReply got = Call(std::string("get ") + c.name);
-    ASSERT_TRUE(got.ok) << got.error;
-    EXPECT_EQ(got.Int("id"), c.kind == ControlKind::Balloon ? 0 : 1000 + static_cast<int>(i));
-    if (c.kind == ControlKind::Balloon) continue;
-    EXPECT_EQ(got.Value("enabled"), "1");
-    EXPECT_EQ(got.Value("visible"), (c.flags & kHidden) ? "0" : "1");
-    if (c.kind == ControlKind::StatusBar) {
-      EXPECT_EQ(got.Value("text"), c.panes[0].caption);  // pane 0
-      continue;
-    }
-    Form::Rect r = Absolute(*def, c);
-    EXPECT_EQ(got.Int("x"), r.x);
-    EXPECT_EQ(got.Int("y"), r.y);
-    EXPECT_EQ(got.Int("w"), r.w);
-    EXPECT_EQ(got.Int("h"), r.h);
-    if (c.kind != ControlKind::ListView && c.kind != ControlKind::VScrollBar && c.kind != ControlKind::PictureBox) {
-      EXPECT_EQ(got.Value("text"), c.caption);
-    }
-    if (c.kind == ControlKind::CheckBox || c.kind == ControlKind::Radio) {
-      EXPECT_EQ(got.Value("checked"), (c.flags & kChecked) ? "1" : "0");
-    }
-  }
-  ASSERT_TRUE(Call("close").ok);
-  EXPECT_EQ(WaitExit(20000).value_or(-1), 0);
 }
 
 }  // namespace

@@ -50,6 +50,10 @@ bool ListSelect(HWND list, int row);
 bool ListRowCentre(HWND list, int row, POINT* centre);
 int ListSelectedRow(HWND list);
 
+// Colours (0xRRGGBB) of the window's screen area with their pixel counts,
+// most frequent first.
+bool CountColours(HWND hwnd, std::vector<std::pair<uint32_t, int>>* counts);
+
 // Captures the window's screen area into a PNG file.
 bool SaveScreenshot(HWND hwnd, const std::wstring& path, std::string* error);
 

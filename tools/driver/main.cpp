@@ -18,6 +18,8 @@ using std::min;
 
 #include "platform/win32/wide.h"
 #include "tools/driver/driver.h"
+#include "ui/form_defs.h"
+#include "ui/win32/menu_ids.h"
 
 namespace rv::driver {
 namespace {
@@ -107,6 +109,29 @@ std::string Control(Context& c, const Args& a, size_t index, HWND* out) {
   return *out ? std::string() : "no control " + a[index];
 }
 
+struct BoxSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK MatchBox(HWND h, LPARAM param) {
+  auto* s = reinterpret_cast<BoxSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(h, &owner);
+  if (owner == s->pid && IsWindowVisible(h) && ClassOf(h) == "#32770") {
+    s->found = h;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A message box the process `pid` shows.
+HWND FindMessageBox(DWORD pid) {
+  BoxSearch s{pid, nullptr};
+  EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
 std::string GetCommand(Context& c, const Args& a, Output& out) {
   HWND h;
   if (std::string e = Control(c, a, 1, &h); !e.empty()) return e;
@@ -132,7 +157,9 @@ std::string GetCommand(Context& c, const Args& a, Output& out) {
     out.push_back("selected=" + std::to_string(ListSelectedRow(h)));
   }
   if (_wcsicmp(Wide(cls).c_str(), L"ScrollBar") == 0) {
-    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_POS};
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_POS;
     GetScrollInfo(h, SB_CTL, &si);
     out.push_back("scroll=" + std::to_string(si.nMin) + "," + std::to_string(si.nMax) + "," + std::to_string(si.nPos));
   }
@@ -329,47 +356,15 @@ const std::map<std::string, Command>& Commands() {
        }},
       {"menu",
        [](Context& c, const Args& a, Output&) -> std::string {
-         // menu TOP/ITEM/...: the item of that caption path in the menu bar.
+         // menu TOP/ITEM/...: chooses the item of that caption path. The
+         // items are found in the window's table (another process cannot
+         // read a menu under Wine), numbered as the program numbers them.
          if (std::string e = NeedWindow(c); !e.empty()) return e;
-         std::string path = Rest(a, 1);
-         HMENU menu = GetMenu(c.window);
-         if (!menu) return "window has no menu";
-         size_t start = 0;
-         for (;;) {
-           size_t slash = path.find('/', start);
-           std::string caption = path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
-           int found = -1;
-           for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-             wchar_t text[256];
-             int len = GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
-             if (Utf8(std::wstring_view(text, len > 0 ? static_cast<size_t>(len) : 0)) == caption) found = i;
-           }
-           if (found < 0) return "no menu item " + caption;
-           if (slash == std::string::npos) {
-             UINT id = GetMenuItemID(menu, found);
-             if (id == static_cast<UINT>(-1)) return caption + " opens a menu";
-             PostMessageW(c.window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-             return {};
-           }
-           menu = GetSubMenu(menu, found);
-           if (!menu) return caption + " has no items";
-           start = slash + 1;
-         }
-       }},
-      {"menus",
-       [](Context& c, const Args&, Output& out) -> std::string {
-         // Every item of the menu bar as its caption path.
-         if (std::string e = NeedWindow(c); !e.empty()) return e;
-         std::function<void(HMENU, const std::string&)> walk = [&](HMENU m, const std::string& prefix) {
-           for (int i = 0, n = GetMenuItemCount(m); i < n; ++i) {
-             wchar_t text[256];
-             int len = GetMenuStringW(m, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
-             std::string caption = prefix + Utf8(std::wstring_view(text, len > 0 ? static_cast<size_t>(len) : 0));
-             if (HMENU sub = GetSubMenu(m, i)) walk(sub, caption + "/");
-             else out.push_back(Escape(caption));
-           }
-         };
-         if (HMENU m = GetMenu(c.window)) walk(m, "");
+         const WindowDef* def = FindWindowDef(RvName(c.window).c_str());
+         if (!def) return "window has no table";
+         const int id = win32::MenuIdOfPath(*def, Rest(a, 1));
+         if (!id) return "no menu item " + Rest(a, 1);
+         PostMessageW(c.window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
          return {};
        }},
       {"notice",
@@ -380,17 +375,7 @@ const std::map<std::string, Command>& Commands() {
          DWORD pid = 0;
          GetWindowThreadProcessId(c.window, &pid);
          HWND box = nullptr;
-         auto findBox = [&] {
-           struct S { DWORD pid; HWND found; } s{pid, nullptr};
-           EnumWindows([](HWND h, LPARAM p) WINAPI -> BOOL {
-             auto* s = reinterpret_cast<S*>(p);
-             DWORD owner = 0;
-             GetWindowThreadProcessId(h, &owner);
-             if (owner == s->pid && IsWindowVisible(h) && ClassOf(h) == "#32770") { s->found = h; return FALSE; }
-             return TRUE;
-           }, reinterpret_cast<LPARAM>(&s));
-           return (box = s.found) != nullptr;
-         };
+         auto findBox = [&] { return (box = FindMessageBox(pid)) != nullptr; };
          if (!WaitFor(a.size() > 1 ? Number(a[1]) : 0, findBox)) return "no message box";
          out.push_back("title=" + Escape(TextOf(box)));
          std::string text, buttons;
@@ -433,8 +418,26 @@ const std::map<std::string, Command>& Commands() {
       {"screenshot",
        [](Context& c, const Args& a, Output&) -> std::string {
          if (std::string e = NeedWindow(c); !e.empty()) return e;
+         // The pointer goes to a corner first, so that no tooltip covers the window.
+         SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+         Sleep(300);
          std::string error;
          return SaveScreenshot(c.window, Wide(Rest(a, 1)), &error) ? "" : error;
+       }},
+      {"pixels",
+       [](Context& c, const Args& a, Output& out) -> std::string {
+         // pixels NAME: the colours on screen inside the control, most
+         // frequent first, as "RRGGBB count" (at most 8).
+         HWND h;
+         if (std::string e = Control(c, a, 1, &h); !e.empty()) return e;
+         std::vector<std::pair<uint32_t, int>> counts;
+         if (!CountColours(h, &counts)) return "cannot read the screen";
+         for (size_t i = 0; i < counts.size() && i < 8; ++i) {
+           char line[32];
+           std::snprintf(line, sizeof line, "%06X %d", counts[i].first, counts[i].second);
+           out.push_back(line);
+         }
+         return {};
        }},
       {"sleep",
        [](Context&, const Args& a, Output&) -> std::string {

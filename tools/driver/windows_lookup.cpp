@@ -87,6 +87,17 @@ BOOL CALLBACK CollectNamed(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
+struct OwnedSearch {
+  HWND top;
+  std::vector<HWND>* out;
+};
+
+BOOL CALLBACK CollectOwned(HWND hwnd, LPARAM param) {
+  auto* o = reinterpret_cast<OwnedSearch*>(param);
+  if (GetWindow(hwnd, GW_OWNER) == o->top && !RvName(hwnd).empty()) o->out->push_back(hwnd);
+  return TRUE;
+}
+
 }  // namespace
 
 HWND FindTopLevel(const std::string& key, bool visibleOnly) {
@@ -99,19 +110,8 @@ std::vector<HWND> NamedControls(HWND top) {
   std::vector<HWND> out;
   EnumChildWindows(top, CollectNamed, reinterpret_cast<LPARAM>(&out));
   // The balloon tooltip is an owned popup, not a child.
-  DWORD pid = 0;
-  GetWindowThreadProcessId(top, &pid);
-  struct Owned {
-    HWND top;
-    std::vector<HWND>* out;
-  } owned{top, &out};
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) WINAPI -> BOOL {
-        auto* o = reinterpret_cast<Owned*>(param);
-        if (GetWindow(hwnd, GW_OWNER) == o->top && !RvName(hwnd).empty()) o->out->push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&owned));
+  OwnedSearch owned{top, &out};
+  EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&owned));
   return out;
 }
 

@@ -8,14 +8,12 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/win32/menu_ids.h"
 
 namespace rv::win32 {
 
 // Control ids are stable: kControlIdBase + the control's index in its table.
 constexpr int kControlIdBase = 1000;
-// Menu item ids: kMenuIdBase + the item's place in a depth-first walk of the
-// window's menus, hidden ones included.
-constexpr int kMenuIdBase = 20000;
 // The window property that names a control; its value is a global atom of the
 // name, so that a program outside can read it.
 constexpr const wchar_t* kNameProperty = L"RvName";

@@ -2,7 +2,12 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <memory>
 #include <string>
+
+#include "app/notice_box.h"
+#include "vpn/vpn.h"
 
 namespace rv::win32 {
 
@@ -22,9 +27,34 @@ Form* PresentedMainWindow(App& app) {
   return dynamic ? dynamic : app.forms.Find("StaticLineWindow");
 }
 
+void StartStress(App& app, Form* window, long rounds) {
+  constexpr int kWorkers = 4;
+  auto left = std::make_shared<std::atomic<int>>(kWorkers);
+  for (int k = 0; k < kWorkers; ++k) {
+    app.StartWorker([window, k, rounds, left] {
+      for (long i = 0; i < rounds; ++i) {
+        const std::string n = std::to_string(i);
+        window->SetText("编辑框_接收信息", "w" + std::to_string(k) + " " + n);
+        window->SetTextColor("编辑框_接收信息", (i & 1) ? kRed : kPurple);
+        window->Append("编辑框_列表结果显示", "s" + std::to_string(k) + " " + n + "\r\n");
+        window->SetChecked("选择框_记录每次连接ip", (i & 1) != 0);
+      }
+      if (--*left == 0) {
+        window->SetTextColor("编辑框_接收信息", kForestGreen);
+        window->SetText("编辑框_接收信息", "全部写完");
+      }
+    });
+  }
+  PumpingWait(app, 1000);
+  NoticeBox(app, "压力测试");
+}
+
 }  // namespace
 
 void StartTestSwitches(App& app) {
+  if (long rounds = EnvNumber(L"ROVANTA_TEST_STRESS", 0); rounds > 0) {
+    if (Form* window = PresentedMainWindow(app)) StartStress(app, window, rounds);
+  }
   const long lines = EnvNumber(L"ROVANTA_TEST_LOG_LINES", 0);
   const long workers = std::max(1L, std::min(64L, EnvNumber(L"ROVANTA_TEST_LOG_WORKERS", 4)));
   Form* window = PresentedMainWindow(app);

@@ -21,6 +21,17 @@ constexpr const wchar_t* kRelayClass = L"RovantaRelay";
 
 constexpr uint32_t Bit(Change c) { return 1u << static_cast<unsigned>(c); }
 constexpr uint32_t kTextBits = Bit(Change::Text) | Bit(Change::Append);
+// A long run of appended text goes into the edit box in steps of this many
+// bytes, each step one message, so the window keeps answering meanwhile.
+constexpr size_t kAppendStep = 64 * 1024;
+
+// The length of the first `limit` bytes of `text` cut back to a whole character.
+size_t CutAtCharacter(const std::string& text, size_t limit) {
+  if (text.size() <= limit) return text.size();
+  size_t n = limit;
+  while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+  return n;
+}
 
 FormWindow* FormOf(HWND hwnd) {
   return hwnd ? reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)) : nullptr;
@@ -167,12 +178,16 @@ void Win32View::OnChange(Form& form, int control, Change change) {
     if (FormWindow* fw = Find(form)) Sync(*fw, control, Bit(change));
     return;
   }
-  // Changes from workers are coalesced: one posted message at a time pulls
-  // everything pending, so a flood of appends never fills the queue.
+  MarkDirty(form, control, Bit(change));
+}
+
+// Changes from workers are coalesced: one posted message at a time pulls
+// everything pending, so a flood of appends never fills the queue.
+void Win32View::MarkDirty(Form& form, int control, uint32_t bits) {
   bool post = false;
   {
     std::lock_guard<std::mutex> lock(dirtyMutex_);
-    dirty_[&form][control] |= Bit(change);
+    dirty_[&form][control] |= bits;
     if (!syncPosted_) post = syncPosted_ = true;
   }
   if (post) PostMessageW(relay_, kMsgSync, 0, 0);
@@ -395,12 +410,10 @@ void Win32View::RunModal(Forms& forms, Form& form) {
 
 namespace {
 
-void AssignMenuIds(FormWindow& fw, std::span<const MenuItemDef> items) {
-  for (const MenuItemDef& item : items) {
-    if (!item.caption) break;
-    fw.menuIds[&item] = static_cast<int>(fw.menuActions.size());
-    fw.menuActions.push_back(item.action ? item.action : "");
-    AssignMenuIds(fw, item.items);
+void AssignMenuIds(FormWindow& fw) {
+  for (const MenuItemDef* item : MenuItemsInIdOrder(fw.form->def())) {
+    fw.menuIds[item] = static_cast<int>(fw.menuActions.size());
+    fw.menuActions.push_back(item->action ? item->action : "");
   }
 }
 
@@ -436,7 +449,7 @@ HMENU BuildPopup(FormWindow& fw, std::span<const MenuItemDef> items) {
 // menu) pop up on demand. Ids cover both.
 HMENU Win32View::CreateMenus(FormWindow& fw) {
   const auto menus = fw.form->def().menu;
-  AssignMenuIds(fw, menus);
+  AssignMenuIds(fw);
   if (menus.empty()) return nullptr;
   HMENU bar = CreateMenu();
   for (const MenuItemDef& top : menus) {
@@ -539,6 +552,11 @@ void Win32View::SyncText(FormWindow& fw, int index) {
   const ControlDef& def = fw.Def(index);
   Form::TextUpdate u = fw.form->TextSince(index, cv.shownGeneration, cv.shownLength);
   cv.shownGeneration = u.generation;
+  if (!u.replaced && def.kind == ControlKind::Edit && u.text.size() > kAppendStep) {
+    u.text.resize(CutAtCharacter(u.text, kAppendStep));
+    u.length = cv.shownLength + u.text.size();
+    MarkDirty(*fw.form, index, Bit(Change::Append));  // the rest on a later message
+  }
   cv.shownLength = u.length;
   if (!ShowsText(def.kind)) return;
   fw.syncing++;

@@ -56,6 +56,7 @@ class Win32View final : public FormView, public FormObserver {
   void CreateFormWindow(Form& form, Form* owner, bool modal);
   void CreateControls(FormWindow& fw);
   HMENU CreateMenus(FormWindow& fw);
+  void MarkDirty(Form& form, int control, uint32_t bits);
   void SyncPending();
   void Sync(FormWindow& fw, int control, uint32_t changes);
   void SyncWindow(FormWindow& fw, uint32_t changes);
