@@ -4,7 +4,9 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 
 file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/ui/win32/*.cpp)
+  ${CMAKE_SOURCE_DIR}/ui/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/platform/*.cpp
+  ${CMAKE_SOURCE_DIR}/platform/sandbox/*.cpp)
 list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
 add_library(rovanta_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(rovanta_win32 PUBLIC rovanta_core)

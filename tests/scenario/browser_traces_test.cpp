@@ -41,7 +41,7 @@ class BrowserCleanup : public ::testing::Test {
   }
 
   test::World w;
-  BrowserStorePosix& store;
+  FolderBrowserStore& store;
   fs::path root;
 };
 
@@ -148,9 +148,9 @@ TEST_F(BrowserCleanup, ConnectStartsItOnlyWhenTicked) {
   EXPECT_TRUE(fs::is_directory(root / "Cookies"));
 }
 
-TEST(BrowserStorePosix, MalformedCacheEntriesAreSkipped) {
+TEST(FolderBrowserStore, MalformedCacheEntriesAreSkipped) {
   test::World w;
-  BrowserStorePosix& store = *w.browser;
+  FolderBrowserStore& store = *w.browser;
   const fs::path cache = fs::path(store.root()) / "UrlCache";
   std::ofstream(cache / "empty");
   std::ofstream(cache / "no-url") << "00100000\n";
@@ -165,9 +165,9 @@ TEST(BrowserStorePosix, MalformedCacheEntriesAreSkipped) {
   EXPECT_TRUE(store.RemoveUrlCacheEntry("http://b.example/"));
 }
 
-TEST(BrowserStorePosix, KeyTreesDeleteWithoutRegardToCase) {
+TEST(FolderBrowserStore, KeyTreesDeleteWithoutRegardToCase) {
   test::World w;
-  BrowserStorePosix& store = *w.browser;
+  FolderBrowserStore& store = *w.browser;
   store.AddUserKey("Software\\A\\TypedURLs");
   store.AddUserKey("software\\a\\typedurls\\x");
   store.AddUserKey("Software\\A\\TypedURLsOld");
