@@ -385,10 +385,15 @@ void WineSession::TearDown() {
   program_.reset();
 }
 
-void WineSession::StartProgram(const std::string& edition, const EnvVars& env) {
+void WineSession::StartProgram(const std::string& edition, const EnvVars& env, const ProgramFiles& files) {
   appDir_ = host_->NewFolder("app");
   fs::copy_file(Win64Dir() + "/Rovanta.exe", appDir_ + "/Rovanta.exe");
   if (!edition.empty()) std::ofstream(appDir_ + "/edition.txt") << edition << "\n";
+  for (const auto& [relative, bytes] : files) {
+    const fs::path path = fs::path(appDir_) / relative;
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
   program_ = std::make_unique<WineProcess>(appDir_ + "/Rovanta.exe", std::vector<std::string>{}, env, false, appDir_);
   ASSERT_TRUE(program_->started());
 }

@@ -21,6 +21,8 @@
 namespace rv::wine {
 
 using EnvVars = std::map<std::string, std::string>;
+// Files put beside the program: path relative to its folder -> bytes.
+using ProgramFiles = std::map<std::string, std::string>;
 
 class WineHost {
  public:
@@ -106,8 +108,10 @@ class WineSession : public ::testing::Test {
   void TearDown() override;
 
   // Copies Rovanta.exe into a fresh folder with edition.txt holding
-  // `edition` ("static" or "dynamic"; empty writes no file) and starts it.
-  void StartProgram(const std::string& edition = "static", const EnvVars& env = {});
+  // `edition` ("static" or "dynamic"; empty writes no file) and `files`
+  // (path relative to the folder -> bytes) beside it, and starts it.
+  void StartProgram(const std::string& edition = "static", const EnvVars& env = {},
+                    const ProgramFiles& files = {});
   // Waits for the visible window and selects it in the driver.
   DriverReply WaitWindow(const std::string& titleOrName, int timeoutMs = 30000);
   DriverReply Call(const std::string& command, int timeoutMs = 60000) { return driver_->Call(command, timeoutMs); }
