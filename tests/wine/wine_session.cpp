@@ -385,10 +385,16 @@ void WineSession::TearDown() {
   program_.reset();
 }
 
-void WineSession::StartProgram(const std::string& edition, const EnvVars& env) {
-  appDir_ = host_->NewFolder("app");
-  fs::copy_file(Win64Dir() + "/Rovanta.exe", appDir_ + "/Rovanta.exe");
-  if (!edition.empty()) std::ofstream(appDir_ + "/edition.txt") << edition << "\n";
+std::string PrepareProgramFolder(WineHost& host, const std::string& edition, const ProgramFiles& files) {
+  const std::string dir = host.NewFolder("app");
+  fs::copy_file(Win64Dir() + "/Rovanta.exe", dir + "/Rovanta.exe");
+  if (!edition.empty()) std::ofstream(dir + "/edition.txt") << edition << "\n";
+  for (const auto& [name, content] : files) std::ofstream(dir + "/" + name, std::ios::binary) << content;
+  return dir;
+}
+
+void WineSession::StartProgram(const std::string& edition, const EnvVars& env, const ProgramFiles& files) {
+  appDir_ = PrepareProgramFolder(*host_, edition, files);
   program_ = std::make_unique<WineProcess>(appDir_ + "/Rovanta.exe", std::vector<std::string>{}, env, false, appDir_);
   ASSERT_TRUE(program_->started());
 }
