@@ -178,5 +178,97 @@ TEST_F(IpQuery, ConsecutiveResultsAreSeparatedByOneEmptyLine) {
   EXPECT_EQ(Appended(), "\r\n当前IP：5.6.7.8，地区：上海\r\n\r\n当前IP：5.6.7.9，地区：上海\r\n");
 }
 
+// The dynamic line's two variants on DynamicLineWindow.
+class DynamicIpQuery : public testing::Test {
+ protected:
+  static constexpr const char* kDynamic = "DynamicLineWindow";
+
+  void SetUp() override {
+    w.app.config.ipEchoPageA = kPageA;
+    w.app.config.ipEchoServiceB = kServiceB;
+    w.Start(Edition::Dynamic);
+    logBefore = w.Text(kDynamic, kLog);
+  }
+
+  void RunQuery(IpQueryVariant variant) {
+    if (variant == IpQueryVariant::DynamicOnRequest) w.Click(kDynamic, "按钮_查询当前ip");
+    else StartPublicIpQuery(w.app, variant);
+    w.Run(10000);
+  }
+  std::string Appended() { return w.Text(kDynamic, kLog).substr(logBefore.size()); }
+
+  test::World w;
+  std::string logBefore;
+};
+
+TEST_F(DynamicIpQuery, EachVariantWritesItsOwnFailureText) {
+  struct {
+    IpQueryVariant variant;
+    const char* failure;
+  } cases[] = {
+      {IpQueryVariant::DynamicAfterConnect, "已连接成功，请百度一下ip查询当前ip值"},
+      {IpQueryVariant::DynamicOnRequest, "软件查询不到，请百度一下ip查询！"},
+  };
+  std::string expected;
+  for (auto c : cases) {
+    RunQuery(c.variant);
+    expected += std::string("\r\n") + c.failure + "\r\n当前IP：，地区：\r\n";
+    EXPECT_EQ(Appended(), expected);
+  }
+  // The static window, hidden in this edition, is left alone.
+  EXPECT_EQ(w.Text("StaticLineWindow", kMessage), "");
+}
+
+TEST_F(DynamicIpQuery, ButtonQueryShowsAndLogsTheAddress) {
+  w.http.Serve(kPageA, PageA(kFrame));
+  w.http.Serve(kFrame, FramePage("1.2.3.4", "北京市 联通"));
+  RunQuery(IpQueryVariant::DynamicOnRequest);
+  EXPECT_EQ(w.Text(kDynamic, kMessage), "当前IP：1.2.3.4，地区：北京市 联通");
+  EXPECT_EQ(Appended(), "\r\n当前IP：1.2.3.4，地区：北京市 联通\r\n");
+  const uint32_t colour = w.W(kDynamic).TextColor(kMessage);
+  EXPECT_TRUE(colour == kRed || colour == kPurple || colour == kForestGreen);
+}
+
+TEST_F(DynamicIpQuery, AfterConnectDoesNothingWhenTheLineIsStopped) {
+  w.app.state.dynamicStop = 1;
+  w.http.Serve(kServiceB, ServiceB("5.6.7.8", "上海"));
+  RunQuery(IpQueryVariant::DynamicAfterConnect);
+  EXPECT_TRUE(w.http.Requests().empty());
+  EXPECT_EQ(Appended(), "");
+  EXPECT_EQ(w.Text(kDynamic, kMessage), "");
+}
+
+TEST_F(DynamicIpQuery, DuplicateFilterRunsAfterTheColourAndCanTakeOverTheLog) {
+  w.http.Serve(kServiceB, ServiceB("5.6.7.8", "上海"));
+  std::vector<std::string> checked;
+  bool duplicate = true;
+  w.app.hooks.duplicateIpFilter = [&](App& app, const std::string& address) {
+    checked.push_back(address);
+    EXPECT_NE(app.DynamicWindow().TextColor(kMessage), kNoColor);
+    if (duplicate) app.DynamicWindow().Append(kLog, "\r\n本次IP：" + address + "为重复IP\r\n");
+    return duplicate;
+  };
+  RunQuery(IpQueryVariant::DynamicAfterConnect);
+  EXPECT_EQ(Appended(), "\r\n本次IP：5.6.7.8为重复IP\r\n");
+  duplicate = false;
+  RunQuery(IpQueryVariant::DynamicAfterConnect);
+  EXPECT_EQ(Appended(), "\r\n本次IP：5.6.7.8为重复IP\r\n\r\n当前IP：5.6.7.8，地区：上海\r\n");
+  // The button's query and the static line never consult the filter.
+  RunQuery(IpQueryVariant::DynamicOnRequest);
+  RunQuery(IpQueryVariant::Static);
+  EXPECT_EQ(checked, (std::vector<std::string>{"5.6.7.8", "5.6.7.8"}));
+}
+
+TEST_F(DynamicIpQuery, DuplicateFilterAlsoSeesAnEmptyAddress) {
+  std::vector<std::string> checked;
+  w.app.hooks.duplicateIpFilter = [&](App&, const std::string& address) {
+    checked.push_back(address);
+    return false;
+  };
+  RunQuery(IpQueryVariant::DynamicAfterConnect);
+  EXPECT_EQ(checked, (std::vector<std::string>{""}));
+  EXPECT_EQ(Appended(), "\r\n已连接成功，请百度一下ip查询当前ip值\r\n当前IP：，地区：\r\n");
+}
+
 }  // namespace
 }  // namespace rv

@@ -7,6 +7,7 @@
 
 #include "iplookup/http_client.h"
 #include "sandbox/ip_echo.h"
+#include "support/echo_expectations.h"
 #include "wine/wine_session.h"
 
 namespace rv {
@@ -70,15 +71,8 @@ class WinHttpUnderWine : public testing::Test {
 TEST_F(WinHttpUnderWine, SendsTheFiveHeadersInOrderWithTheUrlAsReferer) {
   const std::string url = echo.ServiceBUrl();
   Probe p = Fetch(url, 2);
-  EXPECT_EQ(p.bodyHex, Hex("var ipInfo = {ip:'1.2.3.4',address:'沙盒市 本地网'};"));
-  auto requests = echo.Requests();
-  ASSERT_EQ(requests.size(), 1u);
-  EXPECT_EQ(requests[0].requestLine, "GET /getip.aspx HTTP/1.1");
-  HttpHeaders ours;
-  for (const auto& h : requests[0].headers)
-    for (const auto& expected : FetchHeaders(url))
-      if (h.first == expected.first) ours.push_back(h);
-  EXPECT_EQ(ours, FetchHeaders(url)) << requests[0].raw;
+  EXPECT_EQ(p.bodyHex, Hex(test::kDefaultServiceBBody));
+  test::ExpectFetchRequest(echo, url);
 }
 
 TEST_F(WinHttpUnderWine, GbkPageComesBackAsItsBytes) {
@@ -139,16 +133,12 @@ TEST_P(WinHttpsUnderWine, UntrustedOrExpiredCertificateIsFetchedAllTheSame) {
   sandbox::IpEcho tls(GetParam());
   ASSERT_TRUE(tls.Start());
   Probe p = Fetch(tls.ServiceBUrl(), 2);
-  EXPECT_EQ(p.bodyHex, Hex("var ipInfo = {ip:'1.2.3.4',address:'沙盒市 本地网'};"));
+  EXPECT_EQ(p.bodyHex, Hex(test::kDefaultServiceBBody));
+  test::ExpectFetchRequest(tls, tls.ServiceBUrl());
 }
 
-INSTANTIATE_TEST_SUITE_P(Certificates, WinHttpsUnderWine,
-                         testing::Values(sandbox::EchoTransport::HttpsSelfSigned,
-                                         sandbox::EchoTransport::HttpsExpired),
-                         [](const auto& info) {
-                           return info.param == sandbox::EchoTransport::HttpsExpired ? "Expired"
-                                                                                     : "SelfSigned";
-                         });
+INSTANTIATE_TEST_SUITE_P(Certificates, WinHttpsUnderWine, testing::ValuesIn(test::kUntrustedTransports),
+                         test::TransportName);
 
 }  // namespace
 }  // namespace rv

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/notice_box.h"
+#include "platform/win32/wide.h"
 #include "vpn/vpn.h"
 
 namespace rv::win32 {
@@ -20,6 +21,13 @@ long EnvNumber(const wchar_t* name, long fallback) {
   wchar_t* end = nullptr;
   long v = wcstol(buffer, &end, 10);
   return end && *end == 0 && v >= 0 ? v : fallback;
+}
+
+// Replaces `value` by the variable's content when it is set.
+void EnvText(const wchar_t* name, std::string& value) {
+  wchar_t buffer[2048];
+  DWORD n = GetEnvironmentVariableW(name, buffer, 2048);
+  if (n > 0 && n < 2048) value = Utf8(std::wstring_view(buffer, n));
 }
 
 Form* PresentedMainWindow(App& app) {
@@ -52,6 +60,8 @@ void StartStress(App& app, Form* window, long rounds) {
 }  // namespace
 
 void StartTestSwitches(App& app) {
+  EnvText(L"ROVANTA_TEST_IP_ECHO_PAGE_A", app.config.ipEchoPageA);
+  EnvText(L"ROVANTA_TEST_IP_ECHO_SERVICE_B", app.config.ipEchoServiceB);
   if (long rounds = EnvNumber(L"ROVANTA_TEST_STRESS", 0); rounds > 0) {
     if (Form* window = PresentedMainWindow(app)) StartStress(app, window, rounds);
   }

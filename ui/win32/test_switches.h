@@ -9,6 +9,9 @@ namespace rv::win32 {
 // append N lines in all, "w<k> line <i>" each, to the results log of the main
 // window that start-up presented.
 //
+// ROVANTA_TEST_IP_ECHO_PAGE_A=URL, ROVANTA_TEST_IP_ECHO_SERVICE_B=URL: the
+// public IP query asks these instead of the configured IP-echo endpoints.
+//
 // ROVANTA_TEST_STRESS=N: 4 workers each write the message line N times, append
 // N lines "s<k> <i>" to the results log and flip a check box, while this (the
 // UI) thread first sits in a pumping wait of 1 s and then in a modal notice
