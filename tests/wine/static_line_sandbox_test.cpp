@@ -13,6 +13,7 @@
 #include "platform/codepage.h"
 #include "platform/ras_service.h"
 #include "sandbox/vpn_scenario.h"
+#include "supervision/controls.h"
 #include "wine/sandbox_program.h"
 
 namespace rv::wine {
@@ -22,8 +23,8 @@ namespace fs = std::filesystem;
 using sandbox::ConnectionRecord;
 using sandbox::LinkStatus;
 
-constexpr const char* kMessage = "编辑框_接收信息";
-constexpr const char* kLog = "编辑框_列表结果显示";
+using ctl::kMessageLine;
+using ctl::kResultsLog;
 constexpr const char* kServer = "vpn1.sandbox";
 constexpr const char* kStopped = "注意：已手动停止并成功断开连接，请重新连接使用。";
 constexpr const char* kRedialing = "注意：出现掉线情况，正在拼命为您重拨修复中...";
@@ -78,7 +79,7 @@ class StaticLineAgainstSandbox : public WineSession {
     }, timeoutMs);
   }
   bool LogHas(const std::string& text, int timeoutMs) {
-    return user->WaitText(kLog, [&](const std::string& t) { return t.find(text) != std::string::npos; }, timeoutMs);
+    return user->WaitText(kResultsLog, [&](const std::string& t) { return t.find(text) != std::string::npos; }, timeoutMs);
   }
 
   // Closing the window ends the process, and the provider is left with no
@@ -102,12 +103,12 @@ class StaticLineAgainstSandbox : public WineSession {
 TEST_F(StaticLineAgainstSandbox, ConnectsMonitorsLogsTheAddressRedialsAfterADropAndSavesTheLog) {
   Launch();
   user->FillIn(kServer, "demo", "demo123");
-  user->Tick("选择框_记录每次连接ip", true);
-  user->Click("按钮_连接");
+  user->Tick(ctl::kRecordIp, true);
+  user->Click(ctl::kConnect);
 
   // The message line passes through the dial's states to the connected text.
   std::vector<std::string> seen;
-  ASSERT_TRUE(user->WaitText(kMessage, [](const std::string& t) { return MonitorCount(t, "0.5") >= 1; }, 30000, &seen));
+  ASSERT_TRUE(user->WaitText(kMessageLine, [](const std::string& t) { return MonitorCount(t, "0.5") >= 1; }, 30000, &seen));
   std::vector<std::string> states;
   for (const std::string& t : seen)
     if (std::find(kDialTexts.begin(), kDialTexts.end(), t) != kDialTexts.end()) states.push_back(t);
@@ -116,11 +117,11 @@ TEST_F(StaticLineAgainstSandbox, ConnectsMonitorsLogsTheAddressRedialsAfterADrop
   EXPECT_TRUE(std::is_sorted(states.begin(), states.end(), [](const std::string& a, const std::string& b) {
     return std::find(kDialTexts.begin(), kDialTexts.end(), a) < std::find(kDialTexts.begin(), kDialTexts.end(), b);
   })) << "states out of the service's order";
-  EXPECT_FALSE(user->Enabled("按钮_连接"));
+  EXPECT_FALSE(user->Enabled(ctl::kConnect));
 
   // The monitor counts good checks.
-  int first = MonitorCount(user->Text(kMessage), "0.5");
-  ASSERT_TRUE(user->WaitText(kMessage, [&](const std::string& t) { return MonitorCount(t, "0.5") >= first + 3; }, 10000));
+  int first = MonitorCount(user->Text(kMessageLine), "0.5");
+  ASSERT_TRUE(user->WaitText(kMessageLine, [&](const std::string& t) { return MonitorCount(t, "0.5") >= first + 3; }, 10000));
 
   // The dial the provider saw, and the address it gave in the log.
   ASSERT_TRUE(WaitConnections(1, 1000));
@@ -129,26 +130,26 @@ TEST_F(StaticLineAgainstSandbox, ConnectsMonitorsLogsTheAddressRedialsAfterADrop
   EXPECT_EQ(one.server, kServer);
   EXPECT_EQ(one.user, "demo");
   EXPECT_EQ(one.protocol, 1);
-  ASSERT_TRUE(LogHas("\r\n" + AddressLine(one.assigned) + "\r\n", 15000)) << user->Text(kLog);
+  ASSERT_TRUE(LogHas("\r\n" + AddressLine(one.assigned) + "\r\n", 15000)) << user->Text(kResultsLog);
   user->Screenshot("e2e-connected");
 
   // The provider drops the link; with redial ticked the program dials again
   // and logs the new address.
-  user->Tick("选择框_掉线重拨", true);
+  user->Tick(ctl::kRedialOnDrop, true);
   ASSERT_EQ(provider.vpn().DropEntry(EntryName("1")), 1);
-  ASSERT_TRUE(user->WaitText(kMessage, [](const std::string& t) { return t == kRedialing; }, 10000));
+  ASSERT_TRUE(user->WaitText(kMessageLine, [](const std::string& t) { return t == kRedialing; }, 10000));
   user->Screenshot("e2e-redialing");
   ASSERT_TRUE(WaitConnections(2, 20000));
   const ConnectionRecord two = CameUp().at(1);
   EXPECT_NE(two.assigned.address, one.assigned.address);
-  ASSERT_TRUE(LogHas("\r\n已重拨连接成功，继续进行监控中...\r\n", 30000)) << user->Text(kLog);
-  ASSERT_TRUE(LogHas("\r\n" + AddressLine(two.assigned) + "\r\n", 15000)) << user->Text(kLog);
+  ASSERT_TRUE(LogHas("\r\n已重拨连接成功，继续进行监控中...\r\n", 30000)) << user->Text(kResultsLog);
+  ASSERT_TRUE(LogHas("\r\n" + AddressLine(two.assigned) + "\r\n", 15000)) << user->Text(kResultsLog);
   EXPECT_TRUE(LogHas(std::string("\r\n【") + kServer + "】", 0));
-  EXPECT_TRUE(user->WaitText(kMessage, [](const std::string& t) { return MonitorCount(t, "0.5") >= 2; }, 10000));
+  EXPECT_TRUE(user->WaitText(kMessageLine, [](const std::string& t) { return MonitorCount(t, "0.5") >= 2; }, 10000));
 
   // 按钮_保存结果 writes the log beside the program, in GBK.
-  const std::string log = user->Text(kLog);
-  user->Click("按钮_保存结果");
+  const std::string log = user->Text(kResultsLog);
+  user->Click(ctl::kSaveResults);
   DriverReply notice = Call("notice 10000");
   ASSERT_TRUE(notice.ok) << notice.error;
   EXPECT_EQ(notice.Value("title"), "导出成功");
@@ -171,19 +172,19 @@ TEST_F(StaticLineAgainstSandbox, ConnectsMonitorsLogsTheAddressRedialsAfterADrop
 TEST_F(StaticLineAgainstSandbox, AWrongPasswordShowsTheServicesTextAndDisconnectGivesTheControlsBack) {
   Launch();
   user->FillIn(kServer, "demo", "not-the-password");
-  user->Click("按钮_连接");
+  user->Click(ctl::kConnect);
   const std::string rejected = ras_service::ErrorText(691);
-  ASSERT_TRUE(user->WaitText(kMessage, [&](const std::string& t) { return t == rejected; }, 20000));
-  EXPECT_FALSE(user->Enabled("按钮_连接"));
+  ASSERT_TRUE(user->WaitText(kMessageLine, [&](const std::string& t) { return t == rejected; }, 20000));
+  EXPECT_FALSE(user->Enabled(ctl::kConnect));
   // The attempt keeps polling and leaves the text in place.
   std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-  EXPECT_EQ(user->Text(kMessage), rejected);
+  EXPECT_EQ(user->Text(kMessageLine), rejected);
 
-  user->Click("按钮_断开");
-  ASSERT_TRUE(user->WaitText(kMessage, [](const std::string& t) { return t == kStopped; }, 15000));
-  EXPECT_TRUE(user->WaitText("按钮_连接", [&](const std::string&) { return user->Enabled("按钮_连接"); }, 5000));
-  EXPECT_TRUE(user->Enabled("按钮_断开"));
-  EXPECT_TRUE(user->Enabled("编辑框_监控时间秒"));
+  user->Click(ctl::kDisconnect);
+  ASSERT_TRUE(user->WaitText(kMessageLine, [](const std::string& t) { return t == kStopped; }, 15000));
+  EXPECT_TRUE(user->WaitText(ctl::kConnect, [&](const std::string&) { return user->Enabled(ctl::kConnect); }, 5000));
+  EXPECT_TRUE(user->Enabled(ctl::kDisconnect));
+  EXPECT_TRUE(user->Enabled(ctl::kMonitorInterval));
   EXPECT_TRUE(CameUp().empty());
   CloseAndExpectNothingLeft();
 }
@@ -191,26 +192,26 @@ TEST_F(StaticLineAgainstSandbox, AWrongPasswordShowsTheServicesTextAndDisconnect
 TEST_F(StaticLineAgainstSandbox, TimedReconnectionEveryTwentySecondsLogsTwoDifferentAddresses) {
   Launch();
   user->FillIn(kServer, "demo", "demo123");
-  user->Tick("选择框_定时连断", true);
-  user->Tick("选择框_记录每次连接ip", true);
-  user->Type("编辑框_连断时间秒", "20");
-  ASSERT_TRUE(Call("leave 编辑框_连断时间秒").ok);
-  user->Click("按钮_连接");
-  ASSERT_TRUE(user->WaitText(kMessage, [](const std::string& t) {
+  user->Tick(ctl::kTimedReconnect, true);
+  user->Tick(ctl::kRecordIp, true);
+  user->Type(ctl::kReconnectPeriod, "20");
+  ASSERT_TRUE(Call(std::string("leave ") + ctl::kReconnectPeriod).ok);
+  user->Click(ctl::kConnect);
+  ASSERT_TRUE(user->WaitText(kMessageLine, [](const std::string& t) {
     return t == std::string("连接成功，当前连接的服务器地址是【") + kServer + "】";
   }, 30000));
 
   // Two cycles: each queries the address of its own connection.
-  ASSERT_TRUE(user->WaitText(kLog, [](const std::string& t) { return LoggedAddresses(t).size() >= 2; }, 90000))
-      << user->Text(kLog);
-  const std::vector<std::string> logged = LoggedAddresses(user->Text(kLog));
+  ASSERT_TRUE(user->WaitText(kResultsLog, [](const std::string& t) { return LoggedAddresses(t).size() >= 2; }, 90000))
+      << user->Text(kResultsLog);
+  const std::vector<std::string> logged = LoggedAddresses(user->Text(kResultsLog));
   const std::vector<ConnectionRecord> up = CameUp();
   ASSERT_GE(up.size(), 2u);
   EXPECT_EQ(logged[0], up[0].assigned.address);
   EXPECT_EQ(logged[1], up[1].assigned.address);
   EXPECT_NE(logged[0], logged[1]);
-  EXPECT_EQ(user->Text("编辑框_连断计次"), "2");
-  EXPECT_FALSE(user->Enabled("编辑框_连断时间秒"));
+  EXPECT_EQ(user->Text(ctl::kReconnectCount), "2");
+  EXPECT_FALSE(user->Enabled(ctl::kReconnectPeriod));
   user->Screenshot("e2e-results-log");
   CloseAndExpectNothingLeft();
 }
