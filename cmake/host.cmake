@@ -13,8 +13,12 @@ find_package(CURL REQUIRED)
 file(GLOB SIM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/sim/*.cpp)
 file(GLOB POSIX_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/posix/*.cpp)
 file(GLOB HEADLESS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/headless/*.cpp)
+# Portable platform pieces shared by every backend, and the program's sandbox client.
+file(GLOB SHARED_PLATFORM_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/platform/*.cpp
+  ${CMAKE_SOURCE_DIR}/platform/sandbox/*.cpp)
 
-add_library(rovanta_host STATIC ${SIM_SOURCES} ${POSIX_SOURCES} ${HEADLESS_SOURCES})
+add_library(rovanta_host STATIC ${SIM_SOURCES} ${POSIX_SOURCES} ${HEADLESS_SOURCES} ${SHARED_PLATFORM_SOURCES})
 target_link_libraries(rovanta_host PUBLIC rovanta_core Threads::Threads CURL::libcurl)
 target_link_libraries(rovanta_core PUBLIC Threads::Threads)
 # The core calls the platform's text conversions, so the two libraries

@@ -4,13 +4,12 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 
 file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/ui/win32/*.cpp)
+  ${CMAKE_SOURCE_DIR}/ui/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/platform/*.cpp
+  ${CMAKE_SOURCE_DIR}/platform/sandbox/*.cpp)
 list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
 add_library(rovanta_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(rovanta_win32 PUBLIC rovanta_core)
-# The core calls the platform's text conversions, so the two libraries
-# need each other whatever order the linker meets them in.
-target_link_libraries(rovanta_core PUBLIC rovanta_win32)
 set(WIN32_LIBS rasapi32 ole32 oleaut32 uuid wbemuuid comctl32 comdlg32 gdi32 user32 shell32 shlwapi wininet winmm gdiplus advapi32 ws2_32)
 target_link_libraries(rovanta_win32 PUBLIC ${WIN32_LIBS})
 # The core calls the platform's free functions (code pages): a static cycle.

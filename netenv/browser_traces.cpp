@@ -72,10 +72,8 @@ void ClearBrowserTraces(App& app) {
   SweepFolder(*store, store->SpecialFolder(BrowserFolder::History), Sweep::History, 0);
 }
 
-void StartBrowserCleanupIfTicked(App& app, Line line) {
-  Form* window = app.forms.Find(line == Line::Static ? "StaticLineWindow" : "DynamicLineWindow");
-  if (window && window->Checked("选择框_IE缓存和cookie"))
-    app.StartWorker([&app] { ClearBrowserTraces(app); });
+void StartClearBrowserTraces(App& app) {
+  app.StartWorker([&app] { ClearBrowserTraces(app); });
 }
 
 }  // namespace rv

@@ -53,30 +53,17 @@ void SwitchStaticConnections(App& app, const SwitchTexts& texts, bool enable) {
   ShowInMessageLine(app, Line::Static, texts.done[wireless][wired]);
 }
 
-// Ticking the drop-cut box of a window ticks the alarm and unticks the
-// options that would reconnect after a drop.
-struct DropCutRule {
-  const char* window;
-  const char* untick[4];  // unused places stay null
-  bool untickDynamicRedial;  // the advanced window also unticks the main window's redial
-};
+// The advanced settings window's drop-cut box edits the dynamic line's
+// option: ticking it ticks the alarm and unticks what would reconnect after a
+// drop, the main window's redial included. (The main windows' own boxes follow
+// the connect flows' interlock table.)
+constexpr const char* kAdvancedUntick[] = {"选择框_定时连断", "选择框_服务器列表拨号", "选择框_启动过滤重复ip"};
 
-const DropCutRule kDropCutRules[] = {
-    {"StaticLineWindow", {"选择框_定时连断", "选择框_掉线重拨"}, false},
-    {"DynamicLineWindow",
-     {"选择框_定时连断", "选择框_服务器列表拨号", "选择框_掉线重拨", "选择框_启动过滤重复ip"},
-     false},
-    {"AdvancedSettingsWindow", {"选择框_定时连断", "选择框_服务器列表拨号", "选择框_启动过滤重复ip"},
-     true},
-};
-
-void ApplyDropCutRule(App& app, Form& form, const DropCutRule& rule) {
+void ApplyAdvancedDropCut(App& app, Form& form) {
   if (!form.Checked("选择框_是否断网")) return;
   form.SetChecked("选择框_掉线音效", true);
-  for (const char* box : rule.untick)
-    if (box) form.SetChecked(box, false);
-  if (rule.untickDynamicRedial)
-    if (Form* main = app.forms.Find("DynamicLineWindow")) main->SetChecked("选择框_掉线重拨", false);
+  for (const char* box : kAdvancedUntick) form.SetChecked(box, false);
+  if (Form* main = app.forms.Find("DynamicLineWindow")) main->SetChecked("选择框_掉线重拨", false);
 }
 
 }  // namespace
@@ -116,9 +103,8 @@ void StartRestoreNetwork(App& app, Line line) {
 }
 
 void WireDropCutInterlocks(App& app) {
-  for (const DropCutRule& rule : kDropCutRules)
-    app.forms.On(rule.window, "选择框_是否断网", kEvClick,
-                 [&app, &rule](const EventArgs& e) { ApplyDropCutRule(app, *e.form, rule); });
+  app.forms.On("AdvancedSettingsWindow", "选择框_是否断网", kEvClick,
+               [&app](const EventArgs& e) { ApplyAdvancedDropCut(app, *e.form); });
 }
 
 }  // namespace rv

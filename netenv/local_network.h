@@ -14,8 +14,8 @@ void RestoreLocalNetwork(App& app);
 void ReleaseAllAddresses(App& app);
 void RenewAllAddresses(App& app);
 
-// The drop-cut check boxes: ticking one ticks the alarm and unticks the
-// options that would reconnect after a drop.
+// The advanced settings window's drop-cut box: ticking it ticks the alarm and
+// unticks the options that would reconnect after a drop.
 void WireDropCutInterlocks(App& app);
 
 }  // namespace rv

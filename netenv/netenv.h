@@ -18,9 +18,8 @@ void RepairDialState(App& app, Line line);
 // Cookies, temporary internet files, typed addresses and history, in that
 // order; nothing is reported.
 void ClearBrowserTraces(App& app);
-// What the connect flows do: when the line's window has 选择框_IE缓存和cookie
-// ticked, start ClearBrowserTraces as a worker, never waiting for it.
-void StartBrowserCleanupIfTicked(App& app, Line line);
+// Starts ClearBrowserTraces as a worker and returns at once.
+void StartClearBrowserTraces(App& app);
 
 // The handlers of the buttons and check boxes of this subsystem.
 void WireNetEnv(App& app);

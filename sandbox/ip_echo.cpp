@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <tuple>
 
 #include "platform/codepage.h"
 #include "sandbox/tapped_server.h"
@@ -125,6 +126,11 @@ void IpEcho::SetAddress(const std::string& address, const std::string& region) {
   region_ = region;
 }
 
+void IpEcho::SetAddressSource(AddressSource source) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  source_ = std::move(source);
+}
+
 void IpEcho::SetMode(EchoEndpoint endpoint, EchoMode mode, int delayMs) {
   Endpoint& e = *endpoints_[static_cast<int>(endpoint)];
   bool wasDown;
@@ -171,11 +177,14 @@ bool IpEcho::Nap(Endpoint& e, int ms) {
 
 std::string IpEcho::Page(EchoEndpoint endpoint, bool malformed) {
   std::string address, region, frameUrl = Url(EchoEndpoint::Frame);
+  AddressSource source;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     address = address_;
     region = region_;
+    source = source_;
   }
+  if (source) std::tie(address, region) = source();
   switch (endpoint) {
     case EchoEndpoint::PageA:
       return Utf8ToGbkBytes(

@@ -6,6 +6,7 @@
 // Each endpoint can be made slow, silent, malformed, empty, oversized,
 // trickling or down, and every request head is recorded as it arrived.
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -65,6 +66,10 @@ class IpEcho {
 
   // UTF-8 texts; the GBK pages carry them converted.
   void SetAddress(const std::string& address, const std::string& region);
+  // Asked at every page instead of the set address: the address of the
+  // caller's current connection. Set before Start.
+  using AddressSource = std::function<std::pair<std::string, std::string>()>;
+  void SetAddressSource(AddressSource source);
   void SetMode(EchoEndpoint endpoint, EchoMode mode, int delayMs = 0);
   // A body to serve instead of the endpoint's page, as bytes (Normal mode).
   void SetBody(EchoEndpoint endpoint, std::string body);
@@ -87,6 +92,7 @@ class IpEcho {
   std::condition_variable wake_;
   std::unique_ptr<Endpoint> endpoints_[kEchoEndpointCount];
   std::string address_ = "1.2.3.4", region_ = "沙盒市 本地网";
+  AddressSource source_;
   std::vector<EchoRequest> requests_;
 };
 

@@ -1,13 +1,13 @@
 #include "supervision/collaborators.h"
 
 #include "iplookup/public_ip_query.h"
+#include "netenv/netenv.h"
 
 namespace rv {
 
-// The network environment is not part of the program yet; until it is,
-// starting its operations does nothing.
-void StartBrowserCleanup(App& app) { (void)app; }
-void StartNetworkCut(App& app, Line line) { (void)app, (void)line; }
+void StartBrowserCleanup(App& app) { StartClearBrowserTraces(app); }
+
+void StartNetworkCut(App& app, Line line) { StartCutNetwork(app, line); }
 
 void StartIpQuery(App& app, Line line) {
   StartPublicIpQuery(app, line == Line::Static ? IpQueryVariant::Static : IpQueryVariant::DynamicAfterConnect);

@@ -1,7 +1,6 @@
 #include "platform/sim/sim_ras.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/codepage.h"
 #include "platform/sim/scheduler.h"
@@ -10,35 +9,6 @@
 namespace rv::sim {
 
 namespace {
-
-struct ErrorTextRow {
-  uint32_t code;
-  const char* text;
-};
-
-// The messages of the codes the scenarios meet, worded as a Chinese system
-// words them. Some are longer than a 100-byte buffer, as on the real system.
-constexpr ErrorTextRow kErrorTexts[] = {
-    {603, "缓冲区太小。"},
-    {619, "无法建立到远程计算机的连接，因此用于此连接的端口已关闭。"},
-    {621, "系统无法打开电话簿文件。"},
-    {623, "系统找不到此连接的电话簿项。"},
-    {628, "在连接完成之前，连接已被远程计算机关闭。"},
-    {629, "远程计算机关闭了连接。"},
-    {632, "结构大小不正确。"},
-    {633, "调制解调器(或其他连接设备)已在使用中，或者配置不正确。"},
-    {678, "远程计算机没有应答。"},
-    {691, "由于在此域上用户名或密码无效，访问被拒绝。"},
-    {720, "无法建立到远程计算机的连接。可能需要更改此连接的网络设置。"},
-    {721, "远程计算机没有及时响应。"},
-    {756, "已在拨此连接。"},
-    {800, "无法建立 VPN 连接。VPN 服务器可能无法访问，或者此连接的安全参数配置不正确。"},
-    {806, "已在您的计算机与 VPN 服务器之间建立了连接，但无法完成 VPN 连接。最常见的原因是二者之间至少有一个"
-          "网络设备(如防火墙或路由器)没有配置为允许通用路由封装(GRE)协议数据包。"},
-    {807, "您的计算机与 VPN 服务器之间的网络连接中断。这可能是由 VPN 传输中的问题引起的。"},
-    {809, "无法建立您的计算机与 VPN 服务器之间的网络连接，因为远程服务器未响应。"},
-    {868, "由于无法解析远程访问服务器的名称，未建立远程连接。"},
-};
 
 constexpr const char* kVpnDevice = "WAN 微型端口 (PPTP)";
 
@@ -74,12 +44,6 @@ DialScript DialScript::RefusedAtOnce(uint32_t error) {
   return s;
 }
 
-std::string SimRas::ErrorText(uint32_t code) {
-  for (const ErrorTextRow& row : kErrorTexts)
-    if (row.code == code) return row.text;
-  return {};
-}
-
 void SimRas::RegisterCommands(SimProcess& process) {
   process.AddHandler([this](const std::string& command) {
     static const std::string kHangUp = "rasphone -h ", kRemove = "rasphone -r ";
@@ -100,49 +64,18 @@ void SimRas::RegisterCommands(SimProcess& process) {
 
 uint32_t SimRas::SetEntryProperties(const std::string& phonebook, const std::string& entry,
                                     const uint8_t* record, uint32_t size) {
-  if (!record || size != ras::kEntrySize || ras::GetU32(record, 0) != ras::kEntrySize)
-    return kErrorInvalidSize;
-  if (entry.empty() || entry.size() > ras::kMaxEntryNameBytes) return kErrorInvalidName;
+  if (uint32_t bad = ras_service::CheckEntryRecord(entry, record, size)) return bad;
   std::lock_guard<std::mutex> lock(mutex_);
   if (entryWriteError_) return entryWriteError_;
-  ras::EntryView view = ras::ReadEntryRecord(record);
-  StoredEntry& stored = phonebooks_[phonebook][entry];
-  SimEntry& e = stored.entry;
-  e.phonebook = phonebook;
-  e.name = GbkBytesToUtf8(entry);
-  e.server = GbkBytesToUtf8(view.phoneNumber);
-  e.deviceType = GbkBytesToUtf8(view.deviceType);
-  e.deviceName = GbkBytesToUtf8(view.deviceName);
-  e.vpnStrategy = view.vpnStrategy;
-  e.record.assign(record, record + size);
-  ++e.writes;
-  return 0;
+  return phonebooks_.SetEntry(phonebook, entry, record, size);
 }
 
 uint32_t SimRas::SetCredentials(const std::string& phonebook, const std::string& entry,
                                 const uint8_t* record, bool clear) {
-  if (!record || ras::GetU32(record, 0) != ras::kCredentialsSize) return kErrorInvalidSize;
+  if (!ras_service::CredentialsRecordValid(record)) return kErrorInvalidSize;
   std::lock_guard<std::mutex> lock(mutex_);
   if (credentialWriteError_) return credentialWriteError_;
-  auto book = phonebooks_.find(phonebook);
-  if (book == phonebooks_.end()) return kErrorCannotOpenPhonebook;
-  auto it = book->second.find(entry);
-  if (it == book->second.end()) return kErrorCannotFindEntry;
-  std::optional<SimCredentials>& stored = it->second.credentials;
-  if (clear) {
-    stored.reset();
-    return 0;
-  }
-  ras::CredentialsView view = ras::ReadCredentialsRecord(record);
-  SimCredentials c = stored.value_or(SimCredentials{});
-  if (view.mask & ras::kMaskUserName) c.userName = GbkBytesToUtf8(view.userName);
-  if (view.mask & ras::kMaskPassword) c.password = GbkBytesToUtf8(view.password);
-  if (view.mask & ras::kMaskDomain) {
-    c.domain = GbkBytesToUtf8(view.domain);
-    c.hasDomain = true;
-  }
-  stored = c;
-  return 0;
+  return phonebooks_.SetCredentials(phonebook, entry, record, clear);
 }
 
 DialScript SimRas::ScriptForLocked(const std::string& server) const {
@@ -161,8 +94,7 @@ uint32_t SimRas::Dial(const std::string& phonebook, const uint8_t* params, uint3
                       RasNotifier notifier, RasHandle* handle) {
   if (!handle) return kErrorInvalidParameter;
   *handle = 0;
-  if (!params || size != ras::kDialParamsSize || ras::GetU32(params, 0) != ras::kDialParamsSize)
-    return kErrorInvalidSize;
+  if (!ras_service::DialParamsValid(params, size)) return kErrorInvalidSize;
   ras::DialParamsView p = ras::ReadDialParams(params);
 
   std::lock_guard<std::mutex> lock(mutex_);
@@ -175,11 +107,10 @@ uint32_t SimRas::Dial(const std::string& phonebook, const uint8_t* params, uint3
     return result;
   };
 
-  auto book = phonebooks_.find(phonebook);
-  if (book == phonebooks_.end()) return finish(kErrorCannotOpenPhonebook);
-  auto entry = book->second.find(p.entryName);
-  if (entry == book->second.end()) return finish(kErrorCannotFindEntry);
-  record.server = entry->second.entry.server;
+  if (!phonebooks_.HasPhonebook(phonebook)) return finish(kErrorCannotOpenPhonebook);
+  const ras_service::StoredEntry* entry = phonebooks_.Find(phonebook, p.entryName);
+  if (!entry) return finish(kErrorCannotFindEntry);
+  record.server = entry->server;
 
   for (Conn& c : connections_) {
     if (c.entry != p.entryName || !Listed(c)) continue;
@@ -228,37 +159,15 @@ void SimRas::RunDial(RasHandle handle, DialScript script, RasNotifier notifier) 
 }
 
 uint32_t SimRas::GetErrorString(uint32_t code, char* buffer, uint32_t size) {
-  std::string text = ErrorText(code);
-  if (text.empty()) return kErrorInvalidParameter;
-  if (!buffer) return kErrorInvalidParameter;
-  std::string gbk = Utf8ToGbkBytes(text);
-  if (gbk.size() + 1 > size) return kErrorInsufficientBuffer;
-  std::memcpy(buffer, gbk.c_str(), gbk.size() + 1);
-  return 0;
+  return ras_service::CopyErrorString(code, buffer, size);
 }
 
 uint32_t SimRas::EnumConnections(uint8_t* buffer, uint32_t* bytes, uint32_t* count) {
-  if (!buffer || !bytes || !count || *bytes < 4) return kErrorInvalidParameter;
-  const uint32_t recordSize = ras::GetU32(buffer, 0);
-  const ras::ConnectionLayout* layout = recordSize == ras::kConnection32.size   ? &ras::kConnection32
-                                        : recordSize == ras::kConnection64.size ? &ras::kConnection64
-                                                                                : nullptr;
-  if (!layout) return kErrorInvalidSize;
   std::lock_guard<std::mutex> lock(mutex_);
-  std::vector<const Conn*> listed;
+  std::vector<ras::ConnectionView> listed;
   for (const Conn& c : connections_)
-    if (Listed(c)) listed.push_back(&c);
-  const uint32_t needed = static_cast<uint32_t>(listed.size()) * layout->size;
-  *count = static_cast<uint32_t>(listed.size());
-  if (*bytes < needed) {
-    *bytes = needed;
-    return kRasErrorBufferTooSmall;
-  }
-  for (size_t i = 0; i < listed.size(); ++i)
-    ras::WriteConnection(*layout, buffer, static_cast<int>(i),
-                         {listed[i]->handle, listed[i]->entry, "vpn", Utf8ToGbkBytes(kVpnDevice)});
-  *bytes = needed;
-  return 0;
+    if (Listed(c)) listed.push_back({c.handle, c.entry, "vpn", Utf8ToGbkBytes(kVpnDevice)});
+  return ras_service::FillConnections(listed, buffer, bytes, count);
 }
 
 uint32_t SimRas::HangUp(RasHandle handle) {
@@ -273,23 +182,9 @@ uint32_t SimRas::HangUp(RasHandle handle) {
 
 uint32_t SimRas::EnumEntries(const std::string& phonebook, uint8_t* buffer, uint32_t* bytes,
                              uint32_t* count) {
-  if (!buffer || !bytes || !count || *bytes < 4) return kErrorInvalidParameter;
-  if (ras::GetU32(buffer, 0) != ras::kListedNameSize) return kErrorInvalidSize;
   std::lock_guard<std::mutex> lock(mutex_);
-  auto book = phonebooks_.find(phonebook);
-  if (book == phonebooks_.end() && !phonebook.empty()) return kErrorCannotOpenPhonebook;
-  const size_t n = book == phonebooks_.end() ? 0 : book->second.size();
-  const uint32_t needed = static_cast<uint32_t>(n) * ras::kListedNameSize;
-  *count = static_cast<uint32_t>(n);
-  if (*bytes < needed) {
-    *bytes = needed;
-    return kRasErrorBufferTooSmall;
-  }
-  int i = 0;
-  if (n)
-    for (const auto& [name, stored] : book->second) ras::WriteEntryName(buffer, i++, name);
-  *bytes = needed;
-  return 0;
+  if (!phonebook.empty() && !phonebooks_.HasPhonebook(phonebook)) return kErrorCannotOpenPhonebook;
+  return ras_service::FillEntryNames(phonebooks_.Names(phonebook), buffer, bytes, count);
 }
 
 void SimRas::HangUpEntry(const std::string& gbkName) {
@@ -299,7 +194,7 @@ void SimRas::HangUpEntry(const std::string& gbkName) {
 
 void SimRas::RemoveDefaultEntry(const std::string& gbkName) {
   std::lock_guard<std::mutex> lock(mutex_);
-  phonebooks_[""].erase(gbkName);
+  phonebooks_.Remove("", gbkName);
 }
 
 void SimRas::SetScript(const std::string& server, DialScript script) {
@@ -314,10 +209,7 @@ void SimRas::SetDefaultScript(DialScript script) {
 
 void SimRas::AddDefaultEntry(const std::string& name) {
   std::lock_guard<std::mutex> lock(mutex_);
-  SimEntry e;
-  e.name = name;
-  e.deviceType = "vpn";
-  phonebooks_[""][Utf8ToGbkBytes(name)].entry = e;
+  phonebooks_.AddBare("", Utf8ToGbkBytes(name));
 }
 
 RasHandle SimRas::AddForeignConnection(const std::string& entry) {
@@ -348,30 +240,22 @@ void SimRas::FailCredentialWrites(uint32_t code) {
   credentialWriteError_ = code;
 }
 
-SimRas::StoredEntry* SimRas::FindEntryLocked(const std::string& name, const std::string& phonebook) {
-  auto book = phonebooks_.find(phonebook);
-  if (book == phonebooks_.end()) return nullptr;
-  auto it = book->second.find(Utf8ToGbkBytes(name));
-  return it == book->second.end() ? nullptr : &it->second;
-}
-
 std::optional<SimEntry> SimRas::Entry(const std::string& name, const std::string& phonebook) {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (StoredEntry* stored = FindEntryLocked(name, phonebook)) return stored->entry;
+  if (const SimEntry* e = phonebooks_.Find(phonebook, Utf8ToGbkBytes(name))) return *e;
   return std::nullopt;
 }
 
 std::optional<SimCredentials> SimRas::Credentials(const std::string& name,
                                                   const std::string& phonebook) {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (StoredEntry* stored = FindEntryLocked(name, phonebook)) return stored->credentials;
-  return std::nullopt;
+  return phonebooks_.Credentials(phonebook, Utf8ToGbkBytes(name));
 }
 
 std::vector<std::string> SimRas::DefaultEntries() {
   std::lock_guard<std::mutex> lock(mutex_);
   std::vector<std::string> out;
-  for (const auto& [name, stored] : phonebooks_[""]) out.push_back(GbkBytesToUtf8(name));
+  for (const std::string& name : phonebooks_.Names("")) out.push_back(GbkBytesToUtf8(name));
   return out;
 }
 

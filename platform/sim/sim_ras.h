@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/ras.h"
+#include "platform/ras_service.h"
 #include "vpn/ras_records.h"
 
 namespace rv::sim {
@@ -20,22 +21,19 @@ namespace rv::sim {
 class Scheduler;
 class SimProcess;
 
-// Error codes of the service that the simulation answers with.
-inline constexpr uint32_t kErrorInvalidHandle = 6;
-inline constexpr uint32_t kErrorInvalidParameter = 87;
-inline constexpr uint32_t kErrorInsufficientBuffer = 122;
-inline constexpr uint32_t kErrorInvalidName = 123;
-inline constexpr uint32_t kErrorCannotOpenPhonebook = 621;
-inline constexpr uint32_t kErrorCannotFindEntry = 623;
-inline constexpr uint32_t kErrorInvalidSize = 632;
-inline constexpr uint32_t kErrorAuthenticationFailure = 691;
-inline constexpr uint32_t kErrorDialAlreadyInProgress = 756;
-
-// Connection states of the progress reports.
-inline constexpr uint32_t kStateConnected = 8192;
-inline constexpr uint32_t kStateDisconnected = 8193;
-// The message code the notifier receives with every report.
-inline constexpr uint32_t kDialEventMessage = 0xCCCD;
+// Error codes, states and message code of the service (shared with the sandbox client).
+inline constexpr uint32_t kErrorInvalidHandle = ras_service::kErrorInvalidHandle;
+inline constexpr uint32_t kErrorInvalidParameter = ras_service::kErrorInvalidParameter;
+inline constexpr uint32_t kErrorInsufficientBuffer = ras_service::kErrorInsufficientBuffer;
+inline constexpr uint32_t kErrorInvalidName = ras_service::kErrorInvalidName;
+inline constexpr uint32_t kErrorCannotOpenPhonebook = ras_service::kErrorCannotOpenPhonebook;
+inline constexpr uint32_t kErrorCannotFindEntry = ras_service::kErrorCannotFindEntry;
+inline constexpr uint32_t kErrorInvalidSize = ras_service::kErrorInvalidSize;
+inline constexpr uint32_t kErrorAuthenticationFailure = ras_service::kErrorAuthenticationFailure;
+inline constexpr uint32_t kErrorDialAlreadyInProgress = ras_service::kErrorDialAlreadyInProgress;
+inline constexpr uint32_t kStateConnected = ras_service::kStateConnected;
+inline constexpr uint32_t kStateDisconnected = ras_service::kStateDisconnected;
+inline constexpr uint32_t kDialEventMessage = ras_service::kDialEventMessage;
 
 struct DialReport {
   uint32_t state = 0;
@@ -65,18 +63,9 @@ struct DialScript {
   }
 };
 
-// What the service keeps for one entry; texts in UTF-8.
-struct SimEntry {
-  std::string phonebook, name, server, deviceType, deviceName;
-  uint32_t vpnStrategy = 0;
-  ras::Record record;  // the bytes as written
-  int writes = 0;
-};
-
-struct SimCredentials {
-  std::string userName, password, domain;
-  bool hasDomain = false;
-};
+// What the service keeps for one entry and its credentials; texts in UTF-8.
+using SimEntry = ras_service::StoredEntry;
+using SimCredentials = ras_service::StoredCredentials;
 
 struct SimConnection {
   RasHandle handle = 0;
@@ -140,7 +129,7 @@ class SimRas final : public RasApi {
   std::vector<SimDial> Dials();
 
   // The service's message for a code, as UTF-8 (empty when it has none).
-  static std::string ErrorText(uint32_t code);
+  static std::string ErrorText(uint32_t code) { return ras_service::ErrorText(code); }
 
  private:
   enum class Status { Dialing, Connected, Failed, Dropped };
@@ -150,15 +139,9 @@ class SimRas final : public RasApi {
     std::string server;
     Status status;
   };
-  struct StoredEntry {
-    SimEntry entry;
-    std::optional<SimCredentials> credentials;
-  };
-  using Phonebook = std::map<std::string, StoredEntry>;  // by GBK name
 
   DialScript ScriptForLocked(const std::string& server) const;
   Conn* FindLocked(RasHandle handle);
-  StoredEntry* FindEntryLocked(const std::string& utf8Name, const std::string& phonebook);
   RasHandle NewHandleLocked() { return nextHandle_ += 0x10; }
   void RunDial(RasHandle handle, DialScript script, RasNotifier notifier);
   void HangUpEntry(const std::string& gbkName);
@@ -167,7 +150,7 @@ class SimRas final : public RasApi {
 
   Scheduler& sched_;
   std::mutex mutex_;
-  std::map<std::string, Phonebook> phonebooks_;  // "" = the default phonebook
+  ras_service::PhonebookStore phonebooks_;  // "" = the default phonebook
   std::vector<Conn> connections_;
   std::vector<RasHandle> hangUps_;
   std::vector<SimDial> dials_;

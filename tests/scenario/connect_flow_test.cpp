@@ -2,6 +2,9 @@
 // to a supervisor.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "platform/sim/sim_ras.h"
 #include "support/static_line.h"
 
@@ -43,6 +46,20 @@ TEST(StaticConnect, EmptyFieldsAreRefusedWithANoticeAndNothingIsDialed) {
     EXPECT_TRUE(line.Enabled(kConnect));
     EXPECT_EQ(line.world.app.state.staticStop.load(), 0);
     EXPECT_EQ(line.world.app.state.staticServer.Get(), c.server);
+  }
+}
+
+TEST(StaticConnect, TheBrowserIsClearedBeforeTheFieldsAreChecked) {
+  for (bool ticked : {true, false}) {
+    StaticLine line;
+    const std::string cookie = line.world.browser->root() + "/Cookies/alice@example.txt";
+    { std::ofstream(cookie) << "session"; }
+    line.W().SetText("编辑框_服务器地址", "");
+    line.Tick("选择框_IE缓存和cookie", ticked);
+    line.Click(kConnect);
+    line.world.Run(3000);
+    EXPECT_EQ(line.world.dialogs->Boxes().size(), 1u);
+    EXPECT_EQ(std::filesystem::exists(cookie), !ticked);
   }
 }
 

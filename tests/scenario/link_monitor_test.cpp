@@ -1,8 +1,11 @@
 // The link monitor of the static line: checks, drops, redials and release.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/sim/sim_ras.h"
 #include "supervision/alarm.h"
+#include "support/message_line_recorder.h"
 #include "support/static_line.h"
 
 namespace rv {
@@ -138,9 +141,18 @@ TEST(LinkMonitor, ADropWithTheNetworkCutTickedSoundsTheAlarmUntilStopped) {
     line.Click("选择框_是否断网");  // brings the alarm with it
     line.world.Run(0);
     ASSERT_TRUE(line.W().Checked("选择框_掉线音效"));
+    line.world.net.Add("WLAN", 2);
+    line.world.net.Add("本地连接", 2);
     ASSERT_TRUE(line.ConnectAndWatch());
+    test::MessageLineRecorder texts(line.W());
     line.world.ras.DropConnection(EntryName("1"));
-    ASSERT_TRUE(line.RunUntilMessage(kNetworkCut, 2000));
+    // The cut runs beside the monitor and reports its own texts after ours.
+    ASSERT_TRUE(line.RunUntilMessage("禁用本地WLAN【即WIFI】和禁用本地连接都已完成！", 5000));
+    const auto shown = texts.Texts();
+    const auto ours = std::find(shown.begin(), shown.end(), kNetworkCut);
+    EXPECT_NE(ours, shown.end());
+    EXPECT_NE(std::find(ours, shown.end(), "禁用无线连接WLAN【即WIFI】和本地连接正在进行中..."), shown.end());
+    EXPECT_EQ(line.world.net.Actions(), (std::vector<std::string>{"disable WLAN", "disable 本地连接"}));
     EXPECT_TRUE(line.Enabled("按钮_连接"));
     line.world.Run(60000);
     EXPECT_TRUE(AlarmPlaying(line.world.app));

@@ -180,29 +180,6 @@ TEST(AdapterToolkit, NamesMatchTrimmedAndAsciiFolded) {
   EXPECT_FALSE(SameConnectionName("", "WLAN"));
 }
 
-TEST(DropCutInterlock, TickingTicksTheAlarmAndUnticksReconnecting) {
-  World w;
-  w.Start(Edition::Static);
-  Form& f = w.W(kStatic);
-  f.SetChecked("选择框_定时连断", true);
-  f.SetChecked("选择框_掉线重拨", true);
-  f.SetChecked("选择框_记录每次连接ip", true);
-  w.Click(kStatic, "选择框_是否断网");
-  w.Run(0);
-  EXPECT_TRUE(f.Checked("选择框_是否断网"));
-  EXPECT_TRUE(f.Checked("选择框_掉线音效"));
-  EXPECT_FALSE(f.Checked("选择框_定时连断"));
-  EXPECT_FALSE(f.Checked("选择框_掉线重拨"));
-  EXPECT_TRUE(f.Checked("选择框_记录每次连接ip"));
-  // Unticking changes nothing else.
-  f.SetChecked("选择框_掉线重拨", true);
-  w.Click(kStatic, "选择框_是否断网");
-  w.Run(0);
-  EXPECT_FALSE(f.Checked("选择框_是否断网"));
-  EXPECT_TRUE(f.Checked("选择框_掉线音效"));
-  EXPECT_TRUE(f.Checked("选择框_掉线重拨"));
-}
-
 constexpr const char* kDynamic = "DynamicLineWindow";
 constexpr const char* kAdvanced = "AdvancedSettingsWindow";
 constexpr const char* kReleased = "禁用所有网络已完成，如需恢复上网，请点击-【高级设置】-【启用本地网络】";
@@ -265,7 +242,7 @@ TEST(DynamicNetworkCut, AdvancedWindowButtonsReportInTheMainWindow) {
             (std::vector<std::string>{"ipconfig /release", "ipconfig /renew"}));
 }
 
-TEST(DropCutInterlock, DynamicAndAdvancedWindows) {
+TEST(DropCutInterlock, MainAndAdvancedDynamicWindows) {
   World w;
   w.Start(Edition::Dynamic);
   w.OnUi([&] { w.app.forms.Load(kAdvanced); });

@@ -19,7 +19,7 @@ World::World() {
   app.platform.netConnections = &net;
   process.AddHandler([this](const std::string& command) { return net.HandleCommand(command); });
   char root[] = "/tmp/rovanta-browser-XXXXXX";
-  browser = std::make_unique<BrowserStorePosix>(mkdtemp(root) ? root : "/tmp/rovanta-browser");
+  browser = std::make_unique<FolderBrowserStore>(mkdtemp(root) ? root : "/tmp/rovanta-browser");
   browser->CreateLayout();
   app.platform.browserStore = browser.get();
   app.forms.SetView(view.get());

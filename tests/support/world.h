@@ -7,7 +7,7 @@
 
 #include "app/app.h"
 #include "app/startup.h"
-#include "platform/posix/browser_store_posix.h"
+#include "platform/folder_browser_store.h"
 #include "platform/sim/scheduler.h"
 #include "platform/posix/files_posix.h"
 #include "platform/sim/sim_dialogs.h"
@@ -37,7 +37,7 @@ class World {
   sim::SimHttp http{sched};
   sim::SimNetConnections net{sched};
   // Real files under a fresh temporary folder, removed with the world.
-  std::unique_ptr<BrowserStorePosix> browser;
+  std::unique_ptr<FolderBrowserStore> browser;
   std::unique_ptr<sim::SimDialogs> dialogs;
   std::unique_ptr<HeadlessView> view;
   App app;

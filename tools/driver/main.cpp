@@ -109,28 +109,32 @@ std::string Control(Context& c, const Args& a, size_t index, HWND* out) {
   return *out ? std::string() : "no control " + a[index];
 }
 
-struct BoxSearch {
+struct ClassSearch {
   DWORD pid;
+  const wchar_t* cls;
   HWND found;
 };
 
-BOOL CALLBACK MatchBox(HWND h, LPARAM param) {
-  auto* s = reinterpret_cast<BoxSearch*>(param);
+BOOL CALLBACK MatchClass(HWND h, LPARAM param) {
+  auto* s = reinterpret_cast<ClassSearch*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(h, &owner);
-  if (owner == s->pid && IsWindowVisible(h) && ClassOf(h) == "#32770") {
+  if (owner == s->pid && IsWindowVisible(h) && _wcsicmp(Wide(ClassOf(h)).c_str(), s->cls) == 0) {
     s->found = h;
     return FALSE;
   }
   return TRUE;
 }
 
-// A message box the process `pid` shows.
-HWND FindMessageBox(DWORD pid) {
-  BoxSearch s{pid, nullptr};
-  EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&s));
+// A visible top-level window of class `cls` that the process `pid` shows.
+HWND FindProcessWindow(DWORD pid, const wchar_t* cls) {
+  ClassSearch s{pid, cls, nullptr};
+  EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
+
+// A message box the process `pid` shows.
+HWND FindMessageBox(DWORD pid) { return FindProcessWindow(pid, L"#32770"); }
 
 std::string GetCommand(Context& c, const Args& a, Output& out) {
   HWND h;
@@ -206,6 +210,15 @@ const std::map<std::string, Command>& Commands() {
          out.push_back(std::string("enabled=") + (IsWindowEnabled(c.window) ? "1" : "0"));
          out.push_back(std::string("iconic=") + (IsIconic(c.window) ? "1" : "0"));
          out.push_back(std::string("topmost=") + ((GetWindowLongW(c.window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? "1" : "0"));
+         // Where the client area starts inside the window (and its screenshot).
+         POINT origin{0, 0};
+         ClientToScreen(c.window, &origin);
+         RECT client;
+         GetClientRect(c.window, &client);
+         out.push_back("client-x=" + std::to_string(origin.x - rc.left));
+         out.push_back("client-y=" + std::to_string(origin.y - rc.top));
+         out.push_back("client-w=" + std::to_string(client.right));
+         out.push_back("client-h=" + std::to_string(client.bottom));
          return {};
        }},
       {"wait-gone",
@@ -367,6 +380,53 @@ const std::map<std::string, Command>& Commands() {
          PostMessageW(c.window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
          return {};
        }},
+      {"menu-open",
+       [](Context& c, const Args& a, Output& out) -> std::string {
+         // menu-open INDEX: drops down the INDEX-th menu of the menu bar as
+         // the keyboard does (F10, right arrows, down arrow) and waits for it.
+         if (std::string e = NeedWindow(c); !e.empty()) return e;
+         const int index = a.size() > 1 ? Number(a[1]) : 0;
+         PostMessageW(c.window, WM_SYSCOMMAND, SC_KEYMENU, 0);
+         for (int i = 0; i < index; ++i) PostMessageW(c.window, WM_KEYDOWN, VK_RIGHT, 0);
+         PostMessageW(c.window, WM_KEYDOWN, VK_DOWN, 0);
+         DWORD pid = 0;
+         GetWindowThreadProcessId(c.window, &pid);
+         HWND popup = nullptr;
+         if (!WaitFor(10000, [&] { return (popup = FindProcessWindow(pid, L"#32768")) != nullptr; }))
+           return "no menu dropped down";
+         RECT rc;
+         GetWindowRect(popup, &rc);
+         RECT top;
+         GetWindowRect(c.window, &top);
+         out.push_back("x=" + std::to_string(rc.left - top.left));
+         out.push_back("y=" + std::to_string(rc.top - top.top));
+         out.push_back("w=" + std::to_string(rc.right - rc.left));
+         out.push_back("h=" + std::to_string(rc.bottom - rc.top));
+         return {};
+       }},
+      {"menu-close",
+       [](Context& c, const Args&, Output&) -> std::string {
+         // Leaves menu mode: one escape closes the drop-down, the next the bar.
+         if (std::string e = NeedWindow(c); !e.empty()) return e;
+         PostMessageW(c.window, WM_KEYDOWN, VK_ESCAPE, 0);
+         PostMessageW(c.window, WM_KEYDOWN, VK_ESCAPE, 0);
+         DWORD pid = 0;
+         GetWindowThreadProcessId(c.window, &pid);
+         return WaitFor(10000, [&] { return FindProcessWindow(pid, L"#32768") == nullptr; }) ? "" : "menu still open";
+       }},
+      {"select-notice",
+       [](Context& c, const Args& a, Output&) -> std::string {
+         // select-notice TIMEOUT: the program's message box becomes the
+         // selected window (to screenshot it).
+         if (std::string e = NeedWindow(c); !e.empty()) return e;
+         DWORD pid = 0;
+         GetWindowThreadProcessId(c.window, &pid);
+         HWND box = nullptr;
+         if (!WaitFor(a.size() > 1 ? Number(a[1]) : 0, [&] { return (box = FindMessageBox(pid)) != nullptr; }))
+           return "no message box";
+         c.window = box;
+         return {};
+       }},
       {"notice",
        [](Context& c, const Args& a, Output& out) -> std::string {
          // notice TIMEOUT [BUTTON-ID|none]: reads the program's message box
@@ -392,7 +452,8 @@ const std::map<std::string, Command>& Commands() {
          out.push_back("buttons=" + buttons);
          out.push_back(std::string("icon=") + (FindWindowExW(box, nullptr, L"Static", nullptr) && [&] {
            for (HWND ch = GetWindow(box, GW_CHILD); ch; ch = GetWindow(ch, GW_HWNDNEXT))
-             if (GetWindowLongW(ch, GWL_STYLE) & SS_ICON) return IsWindowVisible(ch) != FALSE;
+             if (GetWindowLongW(ch, GWL_STYLE) & SS_ICON)  // a box without an icon may keep an empty one
+               return IsWindowVisible(ch) && SendMessageW(ch, STM_GETICON, 0, 0) != 0;
            return false; }() ? "1" : "0"));
          std::string press = a.size() > 2 ? a[2] : "";
          if (press == "none") return {};
@@ -408,6 +469,14 @@ const std::map<std::string, Command>& Commands() {
          if (std::string e = NeedWindow(c); !e.empty()) return e;
          PostMessageW(c.window, WM_CLOSE, 0, 0);
          return {};
+       }},
+      {"raise",
+       [](Context& c, const Args&, Output&) -> std::string {
+         // Brings the selected window in front of the others (for a screenshot).
+         if (std::string e = NeedWindow(c); !e.empty()) return e;
+         SetWindowPos(c.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+         SetForegroundWindow(c.window);
+         return WaitFor(5000, [&] { return GetForegroundWindow() == c.window; }) ? "" : "not in front";
        }},
       {"minimize",
        [](Context& c, const Args&, Output&) -> std::string {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/win32/menu_draw.h"
 #include "ui/win32/menu_ids.h"
 
 namespace rv::win32 {
@@ -43,6 +44,7 @@ struct FormWindow {
   std::vector<ControlView> controls;
   std::unordered_map<const MenuItemDef*, int> menuIds;
   std::vector<std::string> menuActions;  // by id - kMenuIdBase
+  std::unordered_map<const MenuItemDef*, MenuCaption> menuCaptions;  // owner-drawn items' data
   std::vector<HWND> disabledByModal;
   int syncing = 0;  // > 0 while the view itself writes into the controls
   bool closing = false;

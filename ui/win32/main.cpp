@@ -14,6 +14,7 @@ using std::min;
 
 #include "app/app.h"
 #include "app/startup.h"
+#include "platform/sandbox/sandbox_platform.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/win32/test_switches.h"
@@ -35,18 +36,19 @@ std::wstring ProgramDir() {
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-// The installation records its edition in edition.txt beside the program;
-// a missing or unreadable file means the static line. Read at most 256 bytes.
-std::string ReadEditionFile(const std::wstring& dir) {
-  std::wstring path = dir + L"\\" + rv::win32::Wide(rv::kEditionFileName);
+// At most `limit` bytes of a file beside the program; empty when it is missing
+// or unreadable.
+std::string ReadFileBeside(const std::wstring& dir, const char* name, DWORD limit) {
+  std::wstring path = dir + L"\\" + rv::win32::Wide(name);
   HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return {};
-  char buffer[256];
+  std::string buffer(limit, '\0');
   DWORD got = 0;
-  if (!ReadFile(f, buffer, sizeof buffer, &got, nullptr)) got = 0;
+  if (!ReadFile(f, buffer.data(), limit, &got, nullptr)) got = 0;
   CloseHandle(f);
-  return std::string(buffer, got);
+  buffer.resize(got);
+  return buffer;
 }
 
 }  // namespace
@@ -66,7 +68,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   app.platform = platform->platform();
   const std::wstring dir = ProgramDir();
   app.config.programDir = rv::win32::Utf8(dir);
-  app.config.edition = rv::ParseEditionChoice(ReadEditionFile(dir));
+  // The installation records its edition in edition.txt; none means the static line.
+  app.config.edition = rv::ParseEditionChoice(ReadFileBeside(dir, rv::kEditionFileName, 256));
+  // Sandbox mode unless sandbox.ini turns it off: the provider on loopback
+  // plays the Remote Access Service, the tools, the network and the sites.
+  const rv::SandboxSettings sandbox = rv::ParseSandboxSettings(
+      ReadFileBeside(dir, rv::kSandboxFileName, rv::kMaxSandboxFileBytes), app.config.programDir);
+  if (sandbox.enabled) (new rv::SandboxPlatform(app.platform, sandbox))->Apply(app.platform, app.config);
 
   auto* view = new rv::win32::Win32View(app.forms, instance);
   app.forms.SetView(view);

@@ -7,6 +7,7 @@
 
 #include "platform/win32/wide.h"
 #include "ui/win32/cjk_font.h"
+#include "ui/win32/menu_draw.h"
 #include "ui/win32/control_styles.h"
 #include "ui/win32/picture_gdiplus.h"
 
@@ -423,14 +424,18 @@ bool IsSeparator(const MenuItemDef& item) {
 
 HMENU BuildPopup(FormWindow& fw, std::span<const MenuItemDef> items);
 
-void AppendItem(FormWindow& fw, HMENU menu, const MenuItemDef& item) {
-  std::wstring caption = Wide(item.caption);
+// Items are owner-drawn (ui/win32/menu_draw.h); their captions live in the
+// window's record, one per table item, however often a popup is rebuilt.
+void AppendItem(FormWindow& fw, HMENU menu, const MenuItemDef& item, bool inBar) {
+  MenuCaption& caption = fw.menuCaptions[&item];
+  caption = {Wide(item.caption), inBar};
+  auto data = reinterpret_cast<LPCWSTR>(&caption);
   if (!item.items.empty()) {
-    AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(BuildPopup(fw, item.items)), caption.c_str());
+    AppendMenuW(menu, MF_POPUP | MF_OWNERDRAW, reinterpret_cast<UINT_PTR>(BuildPopup(fw, item.items)), data);
   } else if (IsSeparator(item)) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   } else {
-    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(kMenuIdBase + fw.menuIds.at(&item)), caption.c_str());
+    AppendMenuW(menu, MF_OWNERDRAW, static_cast<UINT_PTR>(kMenuIdBase + fw.menuIds.at(&item)), data);
   }
 }
 
@@ -438,7 +443,7 @@ HMENU BuildPopup(FormWindow& fw, std::span<const MenuItemDef> items) {
   HMENU menu = CreatePopupMenu();
   for (const MenuItemDef& item : items) {
     if (!item.caption) break;
-    AppendItem(fw, menu, item);
+    AppendItem(fw, menu, item, false);
   }
   return menu;
 }
@@ -454,7 +459,7 @@ HMENU Win32View::CreateMenus(FormWindow& fw) {
   HMENU bar = CreateMenu();
   for (const MenuItemDef& top : menus) {
     if (!top.caption) break;
-    if (!top.hidden) AppendItem(fw, bar, top);
+    if (!top.hidden) AppendItem(fw, bar, top, true);
   }
   return bar;
 }
@@ -701,8 +706,18 @@ LRESULT Win32View::HandleFormMessage(FormWindow& fw, UINT msg, WPARAM wp, LPARAM
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return ControlColors(fw, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), false);
+    case WM_MEASUREITEM:
+      if (reinterpret_cast<const MEASUREITEMSTRUCT*>(lp)->CtlType == ODT_MENU) {
+        MeasureMenuItem(hwnd, font_, *reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
+        return TRUE;
+      }
+      break;
     case WM_DRAWITEM:
-      DrawOwnerControl(fw, *reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+      if (reinterpret_cast<const DRAWITEMSTRUCT*>(lp)->CtlType == ODT_MENU) {
+        DrawMenuItem(font_, *reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+      } else {
+        DrawOwnerControl(fw, *reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+      }
       return TRUE;
     case WM_SIZE: {
       for (size_t i = 0; i < fw.controls.size(); ++i)

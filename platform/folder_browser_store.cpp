@@ -1,15 +1,13 @@
-#include "platform/posix/browser_store_posix.h"
-
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/folder_browser_store.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+
+#include "platform/utf8_path.h"
 
 namespace rv {
 
@@ -18,19 +16,24 @@ namespace {
 constexpr size_t kMaxCacheEntryBytes = 8 * 1024;
 constexpr size_t kMaxKeyListBytes = 1024 * 1024;
 
-// At most `limit` bytes of a file; empty when it cannot be read.
+namespace fs = std::filesystem;
+
+fs::path P(const std::string& utf8) { return Utf8Path(utf8); }
+
+fs::file_status StatusOf(const std::string& path) {
+  std::error_code ec;
+  return fs::symlink_status(P(path), ec);
+}
+
+bool Writable(const fs::file_status& st) { return (st.permissions() & fs::perms::owner_write) != fs::perms::none; }
+
+// At most `limit` bytes of a regular file (never through a link); empty when it cannot be read.
 std::string ReadBounded(const std::string& path, size_t limit) {
-  int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) return {};
+  if (!fs::is_regular_file(StatusOf(path))) return {};
+  std::ifstream in(P(path), std::ios::binary);
   std::string data(limit, '\0');
-  size_t got = 0;
-  while (got < limit) {
-    ssize_t n = read(fd, data.data() + got, limit - got);
-    if (n <= 0) break;
-    got += static_cast<size_t>(n);
-  }
-  close(fd);
-  data.resize(got);
+  in.read(data.data(), static_cast<std::streamsize>(limit));
+  data.resize(static_cast<size_t>(std::max<std::streamsize>(0, in.gcount())));
   return data;
 }
 
@@ -73,26 +76,27 @@ bool ParseCacheEntry(const std::string& text, UrlCacheEntry* entry) {
 }
 
 bool WriteWhole(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(P(path), std::ios::binary | std::ios::trunc);
   out << bytes;
   return static_cast<bool>(out);
 }
 
 }  // namespace
 
-void BrowserStorePosix::CreateLayout() {
+void FolderBrowserStore::CreateLayout() {
+  std::error_code ec;
   for (const char* sub : {"", "/Cookies", "/INetCache", "/History", "/Windows", "/Windows/History",
                           "/UrlCache"})
-    mkdir((root_ + sub).c_str(), 0755);
+    fs::create_directory(P(root_ + sub), ec);
 }
 
-void BrowserStorePosix::AddUrlCacheEntry(const std::string& sourceUrl, uint32_t type) {
+void FolderBrowserStore::AddUrlCacheEntry(const std::string& sourceUrl, uint32_t type) {
   std::lock_guard<std::mutex> lock(mutex_);
-  mkdir(CacheFolder().c_str(), 0755);
+  std::error_code ec;
+  fs::create_directory(P(CacheFolder()), ec);
   for (int n = 0;; ++n) {
     std::string path = CacheFolder() + "/entry" + std::to_string(n);
-    struct stat st;
-    if (lstat(path.c_str(), &st) == 0) continue;
+    if (fs::exists(StatusOf(path))) continue;
     char flags[16];
     std::snprintf(flags, sizeof flags, "%08x", static_cast<unsigned>(type));
     WriteWhole(path, std::string(flags) + "\n" + sourceUrl + "\n");
@@ -100,35 +104,35 @@ void BrowserStorePosix::AddUrlCacheEntry(const std::string& sourceUrl, uint32_t 
   }
 }
 
-void BrowserStorePosix::AddUserKey(const std::string& subKey) {
+void FolderBrowserStore::AddUserKey(const std::string& subKey) {
   std::lock_guard<std::mutex> lock(mutex_);
   std::string list = ReadBounded(KeyListPath(), kMaxKeyListBytes);
   WriteWhole(KeyListPath(), list + subKey + "\n");
 }
 
-std::vector<std::string> BrowserStorePosix::UserKeys() {
+std::vector<std::string> FolderBrowserStore::UserKeys() {
   std::lock_guard<std::mutex> lock(mutex_);
   return Lines(ReadBounded(KeyListPath(), kMaxKeyListBytes));
 }
 
-void BrowserStorePosix::MarkInUse(const std::string& path) {
+void FolderBrowserStore::MarkInUse(const std::string& path) {
   std::lock_guard<std::mutex> lock(mutex_);
   inUse_.insert(path);
 }
 
-std::vector<std::string> BrowserStorePosix::Journal() {
+std::vector<std::string> FolderBrowserStore::Journal() {
   std::lock_guard<std::mutex> lock(mutex_);
   return journal_;
 }
 
-void BrowserStorePosix::Note(const std::string& what, const std::string& path) {
+void FolderBrowserStore::Note(const std::string& what, const std::string& path) {
   std::string shown = path;
   if (shown.compare(0, root_.size() + 1, root_ + "/") == 0) shown = shown.substr(root_.size() + 1);
   std::lock_guard<std::mutex> lock(mutex_);
   journal_.push_back(what + " " + shown);
 }
 
-std::vector<UrlCacheEntry> BrowserStorePosix::UrlCacheEntries() {
+std::vector<UrlCacheEntry> FolderBrowserStore::UrlCacheEntries() {
   std::vector<UrlCacheEntry> out;
   std::vector<FolderEntry> files;
   if (!ListFolder(CacheFolder(), &files)) return out;
@@ -143,7 +147,7 @@ std::vector<UrlCacheEntry> BrowserStorePosix::UrlCacheEntries() {
   return out;
 }
 
-bool BrowserStorePosix::RemoveUrlCacheEntry(const std::string& sourceUrl) {
+bool FolderBrowserStore::RemoveUrlCacheEntry(const std::string& sourceUrl) {
   std::vector<FolderEntry> files;
   if (!ListFolder(CacheFolder(), &files)) return false;
   for (const FolderEntry& f : files) {
@@ -152,14 +156,15 @@ bool BrowserStorePosix::RemoveUrlCacheEntry(const std::string& sourceUrl) {
     if (f.folder || f.link || !ParseCacheEntry(ReadBounded(path, kMaxCacheEntryBytes), &entry) ||
         entry.sourceUrl != sourceUrl)
       continue;
-    if (unlink(path.c_str()) != 0) return false;
+    std::error_code ec;
+    if (!fs::remove(P(path), ec)) return false;
     Note("uncache", sourceUrl);
     return true;
   }
   return false;
 }
 
-std::string BrowserStorePosix::SpecialFolder(BrowserFolder which) {
+std::string FolderBrowserStore::SpecialFolder(BrowserFolder which) {
   switch (which) {
     case BrowserFolder::Cookies: return root_ + "/Cookies";
     case BrowserFolder::InternetCache: return root_ + "/INetCache";
@@ -168,70 +173,81 @@ std::string BrowserStorePosix::SpecialFolder(BrowserFolder which) {
   return {};
 }
 
-std::string BrowserStorePosix::WindowsDirectory() { return root_ + "/Windows"; }
+std::string FolderBrowserStore::WindowsDirectory() { return root_ + "/Windows"; }
 
-std::string BrowserStorePosix::ChildPath(const std::string& folder, const std::string& name) {
+std::string FolderBrowserStore::ChildPath(const std::string& folder, const std::string& name) {
   return folder + "/" + name;
 }
 
-bool BrowserStorePosix::ListFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
+bool FolderBrowserStore::ListFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
   entries->clear();
-  DIR* dir = opendir(folder.c_str());
-  if (!dir) return false;
-  while (dirent* d = readdir(dir)) {
-    std::string name = d->d_name;
-    if (name == "." || name == "..") continue;
-    struct stat st;
-    if (lstat((folder + "/" + name).c_str(), &st) != 0) continue;
-    entries->push_back({name, S_ISDIR(st.st_mode), (st.st_mode & S_IWUSR) == 0, S_ISLNK(st.st_mode)});
+  std::error_code ec;
+  fs::directory_iterator it(P(folder), ec), end;
+  if (ec) return false;
+  for (; it != end; it.increment(ec)) {
+    if (ec) break;
+    fs::file_status st = it->symlink_status(ec);
+    if (ec) continue;
+    entries->push_back({PathUtf8(it->path().filename()), fs::is_directory(st), !Writable(st), fs::is_symlink(st)});
   }
-  closedir(dir);
   return true;
 }
 
-bool BrowserStorePosix::ClearReadOnly(const std::string& path) {
-  struct stat st;
-  if (lstat(path.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) return false;
-  return chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0;
+bool FolderBrowserStore::ClearReadOnly(const std::string& path) {
+  fs::file_status st = StatusOf(path);
+  if (!fs::exists(st) || fs::is_symlink(st)) return false;
+  std::error_code ec;
+  fs::permissions(P(path), fs::perms::owner_write, fs::perm_options::add, ec);
+  return !ec;
 }
 
-bool BrowserStorePosix::ZeroFrom(const std::string& path, uint64_t offset) {
-  int fd = open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st;
-  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+bool FolderBrowserStore::ZeroFrom(const std::string& path, uint64_t offset) {
+  if (!fs::is_regular_file(StatusOf(path))) return false;
+  std::error_code ec;
+  const uint64_t size = fs::file_size(P(path), ec);
+  if (ec) return false;
+  std::fstream f(P(path), std::ios::in | std::ios::out | std::ios::binary);
+  if (!f) return false;
   const char zeros[4096] = {};
-  for (uint64_t at = offset; ok && at < static_cast<uint64_t>(st.st_size);) {
-    size_t n = static_cast<size_t>(std::min<uint64_t>(sizeof zeros, st.st_size - at));
-    ssize_t wrote = pwrite(fd, zeros, n, static_cast<off_t>(at));
-    if (wrote <= 0) ok = false;
-    at += static_cast<uint64_t>(wrote > 0 ? wrote : 0);
+  bool ok = true;
+  if (offset < size) {
+    f.seekp(static_cast<std::streamoff>(offset));
+    for (uint64_t at = offset; ok && at < size;) {
+      const size_t n = static_cast<size_t>(std::min<uint64_t>(sizeof zeros, size - at));
+      ok = static_cast<bool>(f.write(zeros, static_cast<std::streamsize>(n)));
+      at += n;
+    }
   }
-  close(fd);
+  f.close();
+  ok = ok && !f.fail();
   if (ok) Note("zero", path);
   return ok;
 }
 
-bool BrowserStorePosix::RemoveFile(const std::string& path) {
-  struct stat st;
-  if (lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
-  if (!S_ISLNK(st.st_mode) && (st.st_mode & S_IWUSR) == 0) return false;  // read-only
+bool FolderBrowserStore::RemoveFile(const std::string& path) {
+  fs::file_status st = StatusOf(path);
+  if (!fs::exists(st) && !fs::is_symlink(st)) return false;
+  if (fs::is_directory(st)) return false;
+  if (!fs::is_symlink(st) && !Writable(st)) return false;  // read-only
   {
     std::lock_guard<std::mutex> lock(mutex_);
     if (inUse_.count(path)) return false;
   }
-  if (unlink(path.c_str()) != 0) return false;
+  std::error_code ec;
+  if (!fs::remove(P(path), ec)) return false;
   Note("remove", path);
   return true;
 }
 
-bool BrowserStorePosix::RemoveFolder(const std::string& path) {
-  if (rmdir(path.c_str()) != 0) return false;
+bool FolderBrowserStore::RemoveFolder(const std::string& path) {
+  if (!fs::is_directory(StatusOf(path))) return false;
+  std::error_code ec;
+  if (!fs::remove(P(path), ec)) return false;  // fails while it holds anything
   Note("rmdir", path);
   return true;
 }
 
-bool BrowserStorePosix::DeleteUserKeyTree(const std::string& subKey) {
+bool FolderBrowserStore::DeleteUserKeyTree(const std::string& subKey) {
   std::lock_guard<std::mutex> lock(mutex_);
   std::vector<std::string> keys = Lines(ReadBounded(KeyListPath(), kMaxKeyListBytes));
   std::string kept;

@@ -1,5 +1,6 @@
-// The network-environment operations with the real Windows backends, run by
-// netprobe.exe under Wine against what Wine offers.
+// The network-environment operations with the real Windows backends under
+// Wine, against what Wine offers: through netprobe.exe, and through the real
+// program's buttons.
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -133,6 +134,30 @@ TEST_F(NetProbe, BrowserCleanupClearsWhatTheTestStored) {
   EXPECT_NE(Reg({"query", typed}).exitCode, 0);
   for (const std::string& e : Probe({"cache-list"}).Values("entry"))
     EXPECT_EQ(e.find("site.example"), std::string::npos) << e;
+}
+
+// The real program: the static window's buttons and drop-cut box under Wine,
+// where neither named connection exists and the default phonebook is empty.
+TEST_F(WineSession, StaticWindowNetworkButtonsReportInTheMessageLine) {
+  StartProgram("static");
+  ASSERT_TRUE(WaitWindow("StaticLineWindow").ok);
+  const std::pair<const char*, const char*> presses[] = {
+      {"按钮_禁用本地网络", "无线连接WLAN【即WIFI】没联网，本地连接也没联网，都无需操作！"},
+      {"按钮_启用本地网络", "无线连接WLAN【即WIFI】没禁用，本地连接也没禁用，都无需操作！"},
+      {"按钮_修复故障", "自动修复故障已完成，请连接使用！"},
+  };
+  for (auto [button, text] : presses) {
+    SCOPED_TRACE(button);
+    ASSERT_TRUE(Call(std::string("click ") + button).ok);
+    DriverReply shown = Call(std::string("wait-text 编辑框_接收信息 20000 ") + text);
+    EXPECT_TRUE(shown.ok) << shown.error;
+  }
+  ASSERT_TRUE(Call("click 选择框_是否断网").ok);
+  ASSERT_TRUE(Call("sleep 500").ok);
+  EXPECT_EQ(Call("get 选择框_是否断网").Value("checked"), "1");
+  EXPECT_EQ(Call("get 选择框_掉线音效").Value("checked"), "1");
+  ASSERT_TRUE(Call("close").ok);
+  EXPECT_EQ(WaitExit(20000).value_or(-1), 0);
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 //               line, the source URL on the second
 //   registry.txt  the current user's registry keys, one path a line
 // Deleting a read-only file fails, as it does on Windows; a file marked in
-// use cannot be removed, like a file another program holds open.
+// use cannot be removed, like a file another program holds open. Portable
+// (std::filesystem, UTF-8 paths): the host tests keep their stores here, and
+// the program's sandbox mode keeps its stores in its sandbox folder.
 #include <mutex>
 #include <set>
 #include <string>
@@ -16,9 +18,9 @@
 
 namespace rv {
 
-class BrowserStorePosix final : public BrowserStoreApi {
+class FolderBrowserStore final : public BrowserStoreApi {
  public:
-  explicit BrowserStorePosix(std::string root) : root_(std::move(root)) {}
+  explicit FolderBrowserStore(std::string root) : root_(std::move(root)) {}
 
   const std::string& root() const { return root_; }
   // Creates the folders of the layout (not the key list).
