@@ -76,6 +76,9 @@ endif()
 
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
 file(GLOB SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+set(WINE_BENCH_SOURCES ${BENCH_SOURCES})
+list(FILTER BENCH_SOURCES EXCLUDE REGEX ".*_wine_bench\\.cpp$")
+list(FILTER WINE_BENCH_SOURCES INCLUDE REGEX ".*_wine_bench\\.cpp$")
 foreach(src ${BENCH_SOURCES})
   get_filename_component(name ${src} NAME_WE)
   # A benchmark may run a whole program in the simulator (tests/support).
@@ -83,3 +86,18 @@ foreach(src ${BENCH_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE rovanta_host GTest::gtest)
 endforeach()
+# A *_wine_bench.cpp runs the real 64-bit program under Wine against the
+# sandbox provider, with the Wine tests' host, process and driver classes.
+if(ROVANTA_WIN64_DIR AND TARGET rovanta_sandbox_lib)
+  foreach(src ${WINE_BENCH_SOURCES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src} ${CMAKE_SOURCE_DIR}/tests/wine/wine_session.cpp
+                   ${CMAKE_SOURCE_DIR}/tests/wine/sandbox_program.cpp)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(${name} PRIVATE rovanta_sandbox_lib GTest::gtest)
+    target_compile_definitions(${name} PRIVATE
+      ROVANTA_WIN64_DIR="${ROVANTA_WIN64_DIR}"
+      ROVANTA_ARTIFACT_DIR="${CMAKE_BINARY_DIR}/artifacts"
+      ROVANTA_WINE_CACHE_DIR="${CMAKE_BINARY_DIR}/wine-prefix")
+  endforeach()
+endif()

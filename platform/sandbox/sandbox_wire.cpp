@@ -2,14 +2,11 @@
 
 #include <cstdint>
 
+#include "ui/chat_link.h"
+
 namespace rv::sandbox_wire {
 
 namespace {
-
-bool Unreserved(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-         c == '.' || c == '_' || c == '~';
-}
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -19,22 +16,6 @@ int HexValue(char c) {
 }
 
 }  // namespace
-
-std::string Encode(std::string_view text) {
-  static const char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(text.size());
-  for (unsigned char c : text) {
-    if (Unreserved(c)) {
-      out += static_cast<char>(c);
-    } else {
-      out += '%';
-      out += kHex[c >> 4];
-      out += kHex[c & 15];
-    }
-  }
-  return out;
-}
 
 std::string Decode(std::string_view text) {
   std::string out;
@@ -59,13 +40,13 @@ std::string Url(const std::string& base, const std::string& path, const Params& 
   while (!url.empty() && url.back() == '/') url.pop_back();
   url += path;
   for (size_t i = 0; i < params.size(); ++i)
-    url += (i ? "&" : "?") + Encode(params[i].first) + "=" + Encode(params[i].second);
+    url += (i ? "&" : "?") + UrlEncode(params[i].first) + "=" + UrlEncode(params[i].second);
   return url;
 }
 
 std::string Line(const Words& words) {
   std::string line;
-  for (size_t i = 0; i < words.size(); ++i) line += (i ? " " : "") + Encode(words[i]);
+  for (size_t i = 0; i < words.size(); ++i) line += (i ? " " : "") + UrlEncode(words[i]);
   return line + "\n";
 }
 

@@ -16,8 +16,8 @@ namespace rv::sandbox_wire {
 using Words = std::vector<std::string>;
 using Params = std::vector<std::pair<std::string, std::string>>;
 
-// Every byte but letters, digits and "-._~" as %XX.
-std::string Encode(std::string_view text);
+// Words and parameters are encoded as UrlEncode (ui/chat_link.h) does:
+// every byte but letters, digits and "-._~" as %XX.
 // %XX and "+" (a space) decoded; a malformed escape stays as it is.
 std::string Decode(std::string_view text);
 

@@ -111,6 +111,13 @@ class SandboxRasTest : public testing::Test {
     ras::Record r = ras::BuildEntryRecord(server, protocol);
     ASSERT_EQ(ras->SetEntryProperties(kBook, ras::EntryNameBytes(entry), r.data(), ras::kEntrySize), 0u);
   }
+  // Writes the entry for `server` and dials it with the sandbox account.
+  RasHandle Dialed(const std::string& entry, const std::string& server, Reports& reports) {
+    Write(entry, server);
+    RasHandle h = 0;
+    EXPECT_EQ(Dial(entry, "demo", "demo123", reports, &h), 0u);
+    return h;
+  }
   uint32_t Dial(const std::string& entry, const std::string& user, const std::string& password,
                 Reports& reports, RasHandle* handle) {
     ras::Record p = ras::BuildDialParams(entry, user, password);
@@ -245,10 +252,8 @@ TEST_F(SandboxRasTest, RecordsAreCheckedAndKeptAsTheServiceKeepsThem) {
 
 TEST_F(SandboxRasTest, ConnectionsAreListedInBothRecordLayoutsAndBoundedByTheBuffer) {
   const std::string entry = EntryName("1");  // GBK on the records, UTF-8 on the wire
-  Write(entry, "vpn7.example");
   Reports reports;
-  RasHandle h = 0;
-  ASSERT_EQ(Dial(entry, "demo", "demo123", reports, &h), 0u);
+  const RasHandle h = Dialed(entry, "vpn7.example", reports);
   ASSERT_TRUE(reports.WaitFor(Connecting().size()));
   for (const ras::ConnectionLayout* layout : {&ras::kConnection32, &ras::kConnection64}) {
     ras::Record buffer = ras::ConnectionBuffer(*layout, 1);
@@ -260,10 +265,8 @@ TEST_F(SandboxRasTest, ConnectionsAreListedInBothRecordLayoutsAndBoundedByTheBuf
     EXPECT_EQ(v.handle, layout->handleLen == 4 ? (h & 0xFFFFFFFF) : h);
     EXPECT_EQ(v.deviceType, "vpn");
   }
-  Write("second", "vpn8.example");
   Reports more;
-  RasHandle h2 = 0;
-  ASSERT_EQ(Dial("second", "demo", "demo123", more, &h2), 0u);
+  const RasHandle h2 = Dialed("second", "vpn8.example", more);
   ras::Record one = ras::ConnectionBuffer(ras::kConnection64, 1);
   uint32_t bytes = static_cast<uint32_t>(one.size()), count = 0;
   EXPECT_EQ(ras->EnumConnections(one.data(), &bytes, &count), kRasErrorBufferTooSmall);
@@ -296,10 +299,8 @@ TEST_F(SandboxRasTest, DialingAConnectedEntryHandsBackItsConnectionReportedConne
 
 TEST_F(SandboxRasTest, AHangUpEndsTheReportsOfADialStillInProgress) {
   ASSERT_EQ(provider.RunCommand("server slow.example accept step 150"), "ok");
-  Write("e", "slow.example");
   Reports reports;
-  RasHandle h = 0;
-  ASSERT_EQ(Dial("e", "demo", "demo123", reports, &h), 0u);
+  const RasHandle h = Dialed("e", "slow.example", reports);
   ASSERT_TRUE(reports.WaitFor(2));
   EXPECT_EQ(ras->HangUp(h), 0u);
   const size_t seen = reports.Get().size();
@@ -313,10 +314,8 @@ TEST_F(SandboxRasTest, ThePhonebookToolAndIpconfigActOnTheProviderAndOtherComman
   provider.vpn().SetToolDelay(100);
   provider.vpn().AddDefaultEntry(EntryName("7"));
   const std::string entry = EntryName("7");
-  Write(entry, "vpn7.example");
   Reports reports;
-  RasHandle h = 0;
-  ASSERT_EQ(Dial(entry, "demo", "demo123", reports, &h), 0u);
+  RasHandle h = Dialed(entry, "vpn7.example", reports);
   ASSERT_TRUE(reports.WaitFor(Connecting().size()));
 
   EXPECT_TRUE(process->StartHidden("rasphone -h " + entry));
@@ -361,10 +360,8 @@ TEST_F(SandboxRasTest, ThePhonebookToolAndIpconfigActOnTheProviderAndOtherComman
 
 TEST_F(SandboxRasTest, WithoutTheProviderTheServiceCannotStartAndADialInProgressFails) {
   ASSERT_EQ(provider.RunCommand("server slow.example accept step 400"), "ok");
-  Write("e", "slow.example");
   Reports reports;
-  RasHandle h = 0;
-  ASSERT_EQ(Dial("e", "demo", "demo123", reports, &h), 0u);
+  RasHandle h = Dialed("e", "slow.example", reports);
   ASSERT_TRUE(reports.WaitFor(1));
   provider.Stop();  // a report already on its way may still arrive
   for (int i = 0; i < 400 && reports.Get().back().error == 0; ++i) std::this_thread::sleep_for(25ms);

@@ -385,15 +385,20 @@ void WineSession::TearDown() {
   program_.reset();
 }
 
-void WineSession::StartProgram(const std::string& edition, const EnvVars& env, const ProgramFiles& files) {
-  appDir_ = host_->NewFolder("app");
-  fs::copy_file(Win64Dir() + "/Rovanta.exe", appDir_ + "/Rovanta.exe");
-  if (!edition.empty()) std::ofstream(appDir_ + "/edition.txt") << edition << "\n";
-  for (const auto& [relative, bytes] : files) {
-    const fs::path path = fs::path(appDir_) / relative;
+std::string PrepareProgramFolder(WineHost& host, const std::string& edition, const ProgramFiles& files) {
+  const std::string dir = host.NewFolder("app");
+  fs::copy_file(Win64Dir() + "/Rovanta.exe", dir + "/Rovanta.exe");
+  if (!edition.empty()) std::ofstream(dir + "/edition.txt") << edition << "\n";
+  for (const auto& [name, content] : files) {
+    const fs::path path = fs::path(dir) / name;  // a name may hold sub-folders ("sandbox/network.txt")
     fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::ofstream(path, std::ios::binary) << content;
   }
+  return dir;
+}
+
+void WineSession::StartProgram(const std::string& edition, const EnvVars& env, const ProgramFiles& files) {
+  appDir_ = PrepareProgramFolder(*host_, edition, files);
   program_ = std::make_unique<WineProcess>(appDir_ + "/Rovanta.exe", std::vector<std::string>{}, env, false, appDir_);
   ASSERT_TRUE(program_->started());
 }

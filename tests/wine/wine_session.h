@@ -21,8 +21,6 @@
 namespace rv::wine {
 
 using EnvVars = std::map<std::string, std::string>;
-// Files put beside the program: path relative to its folder -> bytes.
-using ProgramFiles = std::map<std::string, std::string>;
 
 class WineHost {
  public:
@@ -102,14 +100,21 @@ std::string WindowsPath(const std::string& unixPath);
 // Folder for screenshots and other files the tests leave behind.
 std::string ArtifactDir();
 
+// Files written beside the program before it starts: name (sub-folders
+// allowed, "sandbox/network.txt"), content.
+using ProgramFiles = std::map<std::string, std::string>;
+
+// A fresh program folder holding a copy of Rovanta.exe, edition.txt with
+// `edition` (none when empty) and `files`; returns its path.
+std::string PrepareProgramFolder(WineHost& host, const std::string& edition, const ProgramFiles& files);
+
 class WineSession : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
   // Copies Rovanta.exe into a fresh folder with edition.txt holding
-  // `edition` ("static" or "dynamic"; empty writes no file) and `files`
-  // (path relative to the folder -> bytes) beside it, and starts it.
+  // `edition` ("static" or "dynamic"; empty writes no file) and `files`, and starts it.
   void StartProgram(const std::string& edition = "static", const EnvVars& env = {},
                     const ProgramFiles& files = {});
   // Waits for the visible window and selects it in the driver.
