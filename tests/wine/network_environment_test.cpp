@@ -136,10 +136,11 @@ TEST_F(NetProbe, BrowserCleanupClearsWhatTheTestStored) {
     EXPECT_EQ(e.find("site.example"), std::string::npos) << e;
 }
 
-// The real program: the static window's buttons and drop-cut box under Wine,
-// where neither named connection exists and the default phonebook is empty.
+// The real program on the real platform (sandbox mode off): the static
+// window's buttons and drop-cut box under Wine, where neither named
+// connection exists and the default phonebook is empty.
 TEST_F(WineSession, StaticWindowNetworkButtonsReportInTheMessageLine) {
-  StartProgram("static");
+  StartProgram("static", {}, {{"sandbox.ini", "[Sandbox]\r\nEnabled=0\r\n"}});
   ASSERT_TRUE(WaitWindow("StaticLineWindow").ok);
   const std::pair<const char*, const char*> presses[] = {
       {"按钮_禁用本地网络", "无线连接WLAN【即WIFI】没联网，本地连接也没联网，都无需操作！"},
