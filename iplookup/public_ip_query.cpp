@@ -1,17 +1,17 @@
 #include "iplookup/public_ip_query.h"
 
-#include <random>
-
 #include "app/app.h"
 #include "iplookup/http_client.h"
 #include "iplookup/text_between.h"
+#include "supervision/controls.h"
+#include "supervision/results_log.h"
 
 namespace rv {
 
 namespace {
 
-constexpr const char* kMessageLine = "编辑框_接收信息";
-constexpr const char* kResultsLog = "编辑框_列表结果显示";
+using ctl::kMessageLine;
+using ctl::kResultsLog;
 constexpr const char* kQueryButton = "按钮_查询当前ip";
 
 constexpr int kPageATimeoutSeconds = 2;
@@ -19,7 +19,7 @@ constexpr int kFrameTimeoutSeconds = 1;
 constexpr int kServiceBTimeoutSeconds = 2;
 
 const char* WindowOf(IpQueryVariant variant) {
-  return variant == IpQueryVariant::Static ? "StaticLineWindow" : "DynamicLineWindow";
+  return variant == IpQueryVariant::Static ? ctl::kStaticWindow : ctl::kDynamicWindow;
 }
 
 const char* FailureText(IpQueryVariant variant) {
@@ -54,16 +54,6 @@ PublicIp AskServiceB(App& app) {
   return ip;
 }
 
-// Red, purple or forest green with equal chance, the generator reseeded from the clock.
-uint32_t RandomResultColour(Runtime& rt) {
-  std::mt19937 gen(static_cast<uint32_t>(rt.NowMs()));
-  switch (std::uniform_int_distribution<int>(1, 3)(gen)) {
-    case 1: return kRed;
-    case 2: return kPurple;
-    default: return kForestGreen;
-  }
-}
-
 // Writes the message line, then logs what it holds, so the log line is what the user saw.
 void ShowAndLog(Form& window, const std::string& text, const std::string& after) {
   window.SetText(kMessageLine, text);
@@ -84,7 +74,7 @@ void QueryPublicIp(App& app, IpQueryVariant variant) {
   if (!window) return;
   const PublicIp ip = LookUpPublicIp(app);
   if (ip.address.empty()) ShowAndLog(*window, FailureText(variant), "");
-  window->SetTextColor(kMessageLine, RandomResultColour(app.rt()));
+  window->SetTextColor(kMessageLine, RandomMessageColor(app));
   if (variant == IpQueryVariant::DynamicAfterConnect) {
     // The duplicate filter logs its own line and reconnects instead.
     if (auto& filter = app.hooks.duplicateIpFilter; filter && filter(app, ip.address)) return;
@@ -97,9 +87,9 @@ void StartPublicIpQuery(App& app, IpQueryVariant variant) {
 }
 
 void WireIpLookup(App& app) {
-  app.forms.On("StaticLineWindow", kQueryButton, kEvClick,
+  app.forms.On(ctl::kStaticWindow, kQueryButton, kEvClick,
                [&app](const EventArgs&) { StartPublicIpQuery(app, IpQueryVariant::Static); });
-  app.forms.On("DynamicLineWindow", kQueryButton, kEvClick,
+  app.forms.On(ctl::kDynamicWindow, kQueryButton, kEvClick,
                [&app](const EventArgs&) { StartPublicIpQuery(app, IpQueryVariant::DynamicOnRequest); });
 }
 

@@ -1,7 +1,5 @@
 #include "supervision/link_monitor.h"
 
-#include <random>
-
 #include "supervision/alarm.h"
 #include "supervision/collaborators.h"
 #include "supervision/connect_flow.h"
@@ -15,13 +13,6 @@ namespace rv {
 
 namespace {
 
-// Red, purple or forest green, drawn afresh for every good check.
-uint32_t RandomStatusColor(App& app) {
-  static constexpr uint32_t kColors[] = {kRed, kPurple, kForestGreen};
-  std::mt19937 generator(static_cast<uint32_t>(app.rt().NowMs()));
-  return kColors[std::uniform_int_distribution<int>(0, 2)(generator)];
-}
-
 // The detection passes: true when the link was found down twice, false when
 // the stop flag ended them.
 bool LinkDropped(App& app, Line line) {
@@ -32,7 +23,7 @@ bool LinkDropped(App& app, Line line) {
     // A failed check ends the pass; the next pass checks again at once.
     while (IsEntryConnected(app, LineEntryName(app, line))) {
       ++count;
-      w.SetTextColor(ctl::kMessageLine, RandomStatusColor(app));
+      w.SetTextColor(ctl::kMessageLine, RandomMessageColor(app));
       const std::string interval = w.Text(ctl::kMonitorInterval);
       SetMessage(app, line,
                  "已连接成功！正在每" + TrimSpaces(interval) + "秒检测一次，目前第" +

@@ -1,6 +1,7 @@
 #include "supervision/results_log.h"
 
 #include <cstdio>
+#include <random>
 
 #include "app/notice_box.h"
 #include "platform/codepage.h"
@@ -20,6 +21,12 @@ std::string TrimmedMessage(App& app, Line line) {
 
 void AppendLog(App& app, Line line, const std::string& text) {
   app.Window(line).Append(ctl::kResultsLog, text);
+}
+
+uint32_t RandomMessageColor(App& app) {
+  static constexpr uint32_t kColors[] = {kRed, kPurple, kForestGreen};
+  std::mt19937 generator(static_cast<uint32_t>(app.rt().NowMs()));
+  return kColors[std::uniform_int_distribution<int>(0, 2)(generator)];
 }
 
 void Report(App& app, Line line, const std::string& message, const std::string& logText) {

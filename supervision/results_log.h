@@ -14,6 +14,9 @@ void SetMessage(App& app, Line line, const std::string& text);
 std::string TrimmedMessage(App& app, Line line);
 // Appends at the end of the results log; no separator is added.
 void AppendLog(App& app, Line line, const std::string& text);
+// Red, purple or forest green with equal chance, the generator reseeded from
+// the clock each time: the colour of a good check or a new address.
+uint32_t RandomMessageColor(App& app);
 // A writer's usual pair: the message line first, then the log line.
 void Report(App& app, Line line, const std::string& message, const std::string& logText);
 

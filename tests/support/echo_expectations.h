@@ -28,6 +28,22 @@ inline void ExpectFetchRequest(sandbox::IpEcho& echo, const std::string& url) {
   EXPECT_EQ(ours, expected) << requests[0].raw;
 }
 
+// Requests that get no whole answer: each ends with an empty body after about
+// its time-out (0 standing for 15 seconds).
+struct TimeOutCase {
+  const char* what;
+  sandbox::EchoEndpoint endpoint;
+  sandbox::EchoMode mode;
+  int delayMs;
+  int timeoutSeconds;
+  int minMs, maxMs;
+};
+inline constexpr TimeOutCase kTimeOutCases[] = {
+    {"silent", sandbox::EchoEndpoint::Frame, sandbox::EchoMode::Silent, 0, 1, 900, 2500},
+    {"trickling", sandbox::EchoEndpoint::PageA, sandbox::EchoMode::Trickle, 100, 1, 900, 2500},
+    {"silent, time-out 0", sandbox::EchoEndpoint::ServiceB, sandbox::EchoMode::Silent, 0, 0, 14500, 17000},
+};
+
 // HTTPS endpoints no client trusts, and the names of their test cases.
 inline constexpr std::array<sandbox::EchoTransport, 2> kUntrustedTransports = {
     sandbox::EchoTransport::HttpsSelfSigned, sandbox::EchoTransport::HttpsExpired};

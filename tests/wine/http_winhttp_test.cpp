@@ -81,27 +81,15 @@ TEST_F(WinHttpUnderWine, GbkPageComesBackAsItsBytes) {
   EXPECT_NE(p.bodyHex.find(Hex("\xC4\xFA\xB5\xC4IP\xCA\xC7\xA3\xBA[1.2.3.4]")), std::string::npos);
 }
 
-TEST_F(WinHttpUnderWine, SilentServerGivesAnEmptyBodyAfterAboutTheTimeOut) {
-  echo.SetMode(EchoEndpoint::Frame, EchoMode::Silent);
-  Probe p = Fetch(echo.FrameUrl(), 1);
-  EXPECT_EQ(p.length, 0u);
-  EXPECT_GE(p.ms, 900);
-  EXPECT_LT(p.ms, 2500);
-}
-
-TEST_F(WinHttpUnderWine, TricklingServerIsCutOffAtTheTimeOut) {
-  echo.SetMode(EchoEndpoint::PageA, EchoMode::Trickle, 100);
-  Probe p = Fetch(echo.PageAUrl(), 1);
-  EXPECT_EQ(p.length, 0u);
-  EXPECT_LT(p.ms, 2500);
-}
-
-TEST_F(WinHttpUnderWine, TimeOutZeroGivesFifteenSeconds) {
-  echo.SetMode(EchoEndpoint::ServiceB, EchoMode::Silent);
-  Probe p = Fetch(echo.ServiceBUrl(), 0);
-  EXPECT_EQ(p.length, 0u);
-  EXPECT_GE(p.ms, 14500);
-  EXPECT_LT(p.ms, 17000);
+TEST_F(WinHttpUnderWine, UnansweredRequestGivesAnEmptyBodyAfterAboutTheTimeOut) {
+  for (const auto& c : test::kTimeOutCases) {
+    SCOPED_TRACE(c.what);
+    echo.SetMode(c.endpoint, c.mode, c.delayMs);
+    Probe p = Fetch(echo.Url(c.endpoint), c.timeoutSeconds);
+    EXPECT_EQ(p.length, 0u);
+    EXPECT_GE(p.ms, c.minMs);
+    EXPECT_LT(p.ms, c.maxMs);
+  }
 }
 
 TEST_F(WinHttpUnderWine, EmptyBodyAndClosedPortGiveAnEmptyResult) {
