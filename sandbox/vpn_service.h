@@ -119,7 +119,8 @@ class VpnService {
   std::vector<ToolCommand> ToolCommands();
   bool NetworkReleased();
   int64_t NowMs();
-  // Waits until `done` holds for the connection list, re-checked at every change.
+  // Waits until `done` holds for the connection list, re-checked at every
+  // change. `done` runs under the service's lock: it must not call the service.
   bool WaitFor(const std::function<bool(const std::vector<ConnectionRecord>&)>& done, int64_t timeoutMs);
 
  private:

@@ -136,52 +136,29 @@ TEST_F(NetProbe, BrowserCleanupClearsWhatTheTestStored) {
     EXPECT_EQ(e.find("site.example"), std::string::npos) << e;
 }
 
-// The real program's static window: its network buttons, fault repair and
-// drop-cut box. With the sandbox off it meets what Wine offers (neither named
-// connection, an empty default phonebook); in sandbox mode the connections
-// of the sandbox folder, which the cut and the restore change.
-struct ProgramCase {
-  const char* title;
-  ProgramFiles files;
-  const char* cutText;
-  const char* restoreText;
-  const char* networkAfterCut;  // the sandbox's network.txt after the cut; nullptr: none
-};
-
-const ProgramCase kProgramCases[] = {
-    {"real backends", {{"sandbox.ini", "[Sandbox]\r\nEnabled=0\r\n"}},
-     "无线连接WLAN【即WIFI】没联网，本地连接也没联网，都无需操作！",
-     "无线连接WLAN【即WIFI】没禁用，本地连接也没禁用，都无需操作！", nullptr},
-    {"sandbox connections", {{"sandbox/network.txt", "2 WLAN\r\n7 本地连接\r\n"}},
-     "禁用本地WLAN【即WIFI】已完成！本地连接没联网，无需操作！",
-     "无线连接WLAN【即WIFI】已启用完成！本地连接没禁用，无需操作！", "0 WLAN\r\n7 本地连接\r\n"},
-};
-
+// The real program on the real platform (sandbox mode off): the static
+// window's buttons and drop-cut box under Wine, where neither named
+// connection exists and the default phonebook is empty.
 TEST_F(WineSession, StaticWindowNetworkButtonsReportInTheMessageLine) {
-  for (const ProgramCase& c : kProgramCases) {
-    SCOPED_TRACE(c.title);
-    StartProgram("static", {}, c.files);
-    ASSERT_TRUE(WaitWindow("StaticLineWindow").ok);
-    auto press = [&](const char* button, const char* text) {
-      SCOPED_TRACE(button);
-      ASSERT_TRUE(Call(std::string("click ") + button).ok);
-      DriverReply shown = Call(std::string("wait-text 编辑框_接收信息 20000 ") + text);
-      EXPECT_TRUE(shown.ok) << shown.error;
-    };
-    press("按钮_禁用本地网络", c.cutText);
-    if (c.networkAfterCut) {
-      std::ifstream in(appDir_ + "/sandbox/network.txt", std::ios::binary);
-      EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), c.networkAfterCut);
-    }
-    press("按钮_启用本地网络", c.restoreText);
-    press("按钮_修复故障", "自动修复故障已完成，请连接使用！");
-    ASSERT_TRUE(Call("click 选择框_是否断网").ok);
-    ASSERT_TRUE(Call("sleep 500").ok);
-    EXPECT_EQ(Call("get 选择框_是否断网").Value("checked"), "1");
-    EXPECT_EQ(Call("get 选择框_掉线音效").Value("checked"), "1");
-    ASSERT_TRUE(Call("close").ok);
-    EXPECT_EQ(WaitExit(20000).value_or(-1), 0);
+  StartProgram("static", {}, {{"sandbox.ini", "[Sandbox]\r\nEnabled=0\r\n"}});
+  ASSERT_TRUE(WaitWindow("StaticLineWindow").ok);
+  const std::pair<const char*, const char*> presses[] = {
+      {"按钮_禁用本地网络", "无线连接WLAN【即WIFI】没联网，本地连接也没联网，都无需操作！"},
+      {"按钮_启用本地网络", "无线连接WLAN【即WIFI】没禁用，本地连接也没禁用，都无需操作！"},
+      {"按钮_修复故障", "自动修复故障已完成，请连接使用！"},
+  };
+  for (auto [button, text] : presses) {
+    SCOPED_TRACE(button);
+    ASSERT_TRUE(Call(std::string("click ") + button).ok);
+    DriverReply shown = Call(std::string("wait-text 编辑框_接收信息 20000 ") + text);
+    EXPECT_TRUE(shown.ok) << shown.error;
   }
+  ASSERT_TRUE(Call("click 选择框_是否断网").ok);
+  ASSERT_TRUE(Call("sleep 500").ok);
+  EXPECT_EQ(Call("get 选择框_是否断网").Value("checked"), "1");
+  EXPECT_EQ(Call("get 选择框_掉线音效").Value("checked"), "1");
+  ASSERT_TRUE(Call("close").ok);
+  EXPECT_EQ(WaitExit(20000).value_or(-1), 0);
 }
 
 }  // namespace

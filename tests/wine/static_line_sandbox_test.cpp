@@ -216,5 +216,35 @@ TEST_F(StaticLineAgainstSandbox, TimedReconnectionEveryTwentySecondsLogsTwoDiffe
   CloseAndExpectNothingLeft();
 }
 
+// The network switch acts on the sandbox folder's connections, and fault
+// repair reaches the provider's default phonebook through the phonebook tool.
+TEST_F(StaticLineAgainstSandbox, NetworkButtonsSwitchTheSandboxConnectionsAndRepairRemovesLeftEntries) {
+  const std::string left = EntryName("7");
+  provider.vpn().AddDefaultEntry(left);
+  Launch();
+  const std::pair<const char*, const char*> presses[] = {
+      {"按钮_禁用本地网络", "禁用本地WLAN【即WIFI】和禁用本地连接都已完成！"},
+      {"按钮_启用本地网络", "无线连接WLAN【即WIFI】和本地连接都已启用完成！"},
+  };
+  const std::string network = appDir_ + "/sandbox/network.txt";
+  for (auto [button, text] : presses) {
+    SCOPED_TRACE(button);
+    user->Click(button);
+    EXPECT_TRUE(user->WaitText(kMessageLine, [&](const std::string& t) { return t == text; }, 20000));
+    std::ifstream in(network, std::ios::binary);
+    const std::string now(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(now, std::string(button) == "按钮_禁用本地网络" ? "0 WLAN\r\n0 本地连接\r\n" : "2 WLAN\r\n2 本地连接\r\n");
+  }
+
+  user->Click("按钮_修复故障");
+  EXPECT_TRUE(user->WaitText(kMessageLine, [](const std::string& t) { return t == "自动修复故障已完成，请连接使用！"; }, 20000));
+  std::vector<std::string> tools;
+  for (const sandbox::ToolCommand& t : provider.vpn().ToolCommands()) tools.push_back(t.command);
+  EXPECT_EQ(tools, (std::vector<std::string>{"rasphone -h " + left, "rasphone -r " + left}));
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));  // the tool acts a moment later
+  EXPECT_TRUE(provider.vpn().DefaultEntries().empty());
+  CloseAndExpectNothingLeft();
+}
+
 }  // namespace
 }  // namespace rv::wine
