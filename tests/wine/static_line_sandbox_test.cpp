@@ -27,6 +27,7 @@ using ctl::kMessageLine;
 using ctl::kResultsLog;
 constexpr const char* kServer = "vpn1.sandbox";
 constexpr const char* kStopped = "注意：已手动停止并成功断开连接，请重新连接使用。";
+constexpr const char* kBackToLocal = "注意：已断开连接！已回到本地连接ip，请重新【连接】换ip！";
 constexpr const char* kRedialing = "注意：出现掉线情况，正在拼命为您重拨修复中...";
 
 // The dial's state texts in the order the service reports a tunnel coming up.
@@ -186,6 +187,40 @@ TEST_F(StaticLineAgainstSandbox, AWrongPasswordShowsTheServicesTextAndDisconnect
   EXPECT_TRUE(user->Enabled(ctl::kDisconnect));
   EXPECT_TRUE(user->Enabled(ctl::kMonitorInterval));
   EXPECT_TRUE(CameUp().empty());
+  CloseAndExpectNothingLeft();
+}
+
+TEST_F(StaticLineAgainstSandbox, AtTheSmallestIntervalTheWindowAnswersWhileTheMonitorChecksAndADropIsSeen) {
+  Launch();
+  user->FillIn(kServer, "demo", "demo123");
+  user->Type(ctl::kMonitorInterval, "0.0001");
+  user->Click(ctl::kConnect);
+  auto counted = [](int n) { return [n](const std::string& t) { return MonitorCount(t, "0.0001") >= n; }; };
+  ASSERT_TRUE(user->WaitText(kMessageLine, counted(1), 30000));
+  const int first = MonitorCount(user->Text(kMessageLine), "0.0001");
+  ASSERT_TRUE(user->WaitText(kMessageLine, counted(first + 20), 10000)) << "the monitor does not keep checking";
+  // The window's thread answers messages while the monitor checks.
+  DriverReply ping = Call("ping 20 0");
+  ASSERT_TRUE(ping.ok) << ping.error;
+  EXPECT_EQ(ping.lines.size(), 20u);
+
+  // A drop is seen, and with nothing ticked the line is given back.
+  provider.vpn().DropAll();
+  ASSERT_TRUE(user->WaitText(kMessageLine, [](const std::string& t) { return t == kBackToLocal; }, 10000));
+  EXPECT_TRUE(user->WaitText(ctl::kConnect, [&](const std::string&) { return user->Enabled(ctl::kConnect); }, 5000));
+
+  // Connected again, a click on 按钮_断开 is handled and no monitor text follows.
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  user->Click(ctl::kConnect);
+  ASSERT_TRUE(user->WaitText(kMessageLine, counted(20), 30000));
+  DriverReply click =
+      Call(std::string("timed-click ") + ctl::kDisconnect + " 15000 " + kMessageLine + " " + Escape(kStopped));
+  ASSERT_TRUE(click.ok) << click.error;
+  EXPECT_GE(click.Int("disabled_us"), 0) << "按钮_断开 never greyed out";
+  ASSERT_GE(click.Int("text_us"), 0) << "the disconnect text never showed";
+  std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+  EXPECT_EQ(user->Text(kMessageLine), kStopped);
+  EXPECT_TRUE(user->Enabled(ctl::kMonitorInterval));
   CloseAndExpectNothingLeft();
 }
 

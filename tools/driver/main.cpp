@@ -69,6 +69,30 @@ std::string Hex(const void* p) {
   return buffer;
 }
 
+// Microseconds on the performance counter.
+double NowUs() {
+  static const double perUs = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart) / 1e6;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / perUs;
+}
+
+std::string Micros(double us) { return us < 0 ? "-1" : std::to_string(static_cast<long long>(us + 0.5)); }
+
+// Polls `done` every millisecond until it holds; the microseconds from
+// `startUs` then, or -1 on time-out.
+double PollUs(double startUs, int timeoutMs, const std::function<bool()>& done) {
+  for (;;) {
+    if (done()) return NowUs() - startUs;
+    if (NowUs() - startUs > timeoutMs * 1000.0) return -1;
+    Sleep(1);
+  }
+}
+
 bool WaitFor(int timeoutMs, const std::function<bool()>& done) {
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(std::max(timeoutMs, 0));
   for (;;) {
@@ -505,6 +529,45 @@ const std::map<std::string, Command>& Commands() {
            char line[32];
            std::snprintf(line, sizeof line, "%06X %d", counts[i].first, counts[i].second);
            out.push_back(line);
+         }
+         return {};
+       }},
+      {"ping",
+       // Round trips of WM_NULL through the selected window's thread: how soon
+       // its message loop gets to a message. One "us=N" line a round trip.
+       [](Context& c, const Args& a, Output& out) -> std::string {
+         if (std::string e = NeedWindow(c); !e.empty()) return e;
+         const int count = std::clamp(a.size() > 1 ? Number(a[1], 1) : 1, 1, 100000);
+         const int gapMs = std::clamp(a.size() > 2 ? Number(a[2], 10) : 10, 0, 60000);
+         for (int i = 0; i < count; ++i) {
+           const double start = NowUs();
+           DWORD_PTR r = 0;
+           if (!SendMessageTimeoutW(c.window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &r)) return "timeout";
+           out.push_back("us=" + Micros(NowUs() - start));
+           if (gapMs) Sleep(static_cast<DWORD>(gapMs));
+         }
+         return {};
+       }},
+      {"timed-click",
+       // timed-click BUTTON TIMEOUT [CONTROL TEXT]: clicks as "click" does and
+       // times the program's answer: "disabled_us" when the button greys out
+       // (the handler has started and the window shows it), "text_us" when
+       // CONTROL reads TEXT. -1 for what did not happen in time.
+       [](Context& c, const Args& a, Output& out) -> std::string {
+         HWND button, watched = nullptr;
+         if (std::string e = Control(c, a, 1, &button); !e.empty()) return e;
+         if (a.size() < 3) return "usage: timed-click BUTTON TIMEOUT [CONTROL TEXT]";
+         if (a.size() > 3)
+           if (std::string e = Control(c, a, 3, &watched); !e.empty()) return e;
+         const int timeoutMs = std::max(0, Number(a[2]));
+         const std::string want = a.size() > 4 ? Rest(a, 4) : std::string();
+         const double start = NowUs();
+         PostMessageW(button, BM_CLICK, 0, 0);
+         const double disabled = PollUs(start, timeoutMs, [&] { return !IsWindowEnabled(button); });
+         out.push_back("disabled_us=" + Micros(disabled));
+         if (watched) {
+           const double shown = PollUs(start, timeoutMs, [&] { return TextOf(watched) == want; });
+           out.push_back("text_us=" + Micros(shown));
          }
          return {};
        }},
