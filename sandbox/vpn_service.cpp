@@ -10,7 +10,7 @@ namespace {
 constexpr uint32_t kStateOpenPort = 0, kStateConnectDevice = 2, kStateAuthenticate = 5;
 constexpr uint32_t kStateConnected = 8192;
 constexpr uint32_t kErrorInvalidHandle = 6, kErrorAuthenticationFailure = 691,
-                   kErrorDialAlreadyInProgress = 756, kErrorVpnUnreachable = 800,
+                   kErrorUserDisconnection = 631, kErrorDialAlreadyInProgress = 756, kErrorVpnUnreachable = 800,
                    kErrorNameNotResolved = 868;
 // The states of a tunnel that comes up, in the service's order.
 constexpr uint32_t kConnectingStates[] = {0, 1, 2, 3, 4, 5, 6, 10, 14, 18, kStateConnected};
@@ -295,6 +295,17 @@ void VpnService::EndLocked(Conn& c, LinkStatus status, int64_t at) {
   changed_.notify_all();
 }
 
+void VpnService::CutDialLocked(Conn& c, int64_t at) {
+  // The dialer hears of it as a dial hung up by the user, at the state it had
+  // reached; the reports still to come never come.
+  const uint32_t state = c.happened ? c.events[c.happened - 1].second.state : 0;
+  c.events.resize(c.happened);
+  c.events.push_back({at, {state, kErrorUserDisconnection}});
+  c.happened = c.events.size();
+  c.record.error = kErrorUserDisconnection;
+  EndLocked(c, LinkStatus::HungUp, at);
+}
+
 PublicAddress VpnService::NextAddressLocked() {
   ++connects_;
   if (repeatEvery_ > 0 && connects_ % repeatEvery_ == 0 && lastAssigned_) return *lastAssigned_;
@@ -369,10 +380,11 @@ void VpnService::ActLocked(const std::string& command, int64_t at) {
   if (command.rfind(kHangUp, 0) == 0) {
     // The tool takes the rest of the line as the entry name, as it was typed.
     const std::string name = command.substr(kHangUp.size());
-    for (Conn& c : conns_)
-      if (c.record.entry == name &&
-          (c.record.status == LinkStatus::Dialing || c.record.status == LinkStatus::Connected))
-        EndLocked(c, LinkStatus::HungUp, at);
+    for (Conn& c : conns_) {
+      if (c.record.entry != name) continue;
+      if (c.record.status == LinkStatus::Dialing) CutDialLocked(c, at);
+      if (c.record.status == LinkStatus::Connected) EndLocked(c, LinkStatus::HungUp, at);
+    }
   } else if (command.rfind(kRemove, 0) == 0) {
     const std::string name = command.substr(kRemove.size());
     std::erase(defaultEntries_, name);

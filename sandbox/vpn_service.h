@@ -140,6 +140,8 @@ class VpnService {
   void AdvanceLocked(int64_t now);
   void ConnectLocked(Conn& c, int64_t at);
   void EndLocked(Conn& c, LinkStatus status, int64_t at);
+  // A dial still in progress, ended by the phonebook tool.
+  void CutDialLocked(Conn& c, int64_t at);
   void ActLocked(const std::string& command, int64_t at);
   PublicAddress NextAddressLocked();
   const ServerBehaviour& BehaviourLocked(const std::string& server) const;

@@ -11,7 +11,6 @@
 #include <thread>
 #include <vector>
 
-#include "sandbox/vpn_scenario.h"
 #include "wine/sandbox_program.h"
 
 namespace {
@@ -44,26 +43,13 @@ size_t Dials(sandbox::VpnService& vpn) { return vpn.Connections().size(); }
 }  // namespace
 
 int main() {
-  WineHost& host = WineHost::Get();
-  if (!host.ok()) {
-    std::fprintf(stderr, "no Wine host: %s\n", host.error().c_str());
+  StaticProgramRun run;
+  if (!run.error().empty()) {
+    std::fprintf(stderr, "%s\n", run.error().c_str());
     return 1;
   }
-  sandbox::Provider provider;
-  sandbox::LoadDefaultScenario(provider.vpn());
-  if (!provider.Start(0)) {
-    std::fprintf(stderr, "the provider cannot listen\n");
-    return 1;
-  }
-  sandbox::VpnService& vpn = provider.vpn();
-  const std::string dir = PrepareProgramFolder(host, "static", SandboxFiles(provider));
-  WineProcess program(dir + "/Rovanta.exe", {}, {}, false, dir);
-  Driver driver;
-  if (!driver.Call("wait-window StaticLineWindow 60000", 70000).ok) {
-    std::fprintf(stderr, "the program's window did not appear\n");
-    return 1;
-  }
-  StaticWindowUser user(driver);
+  sandbox::VpnService& vpn = run.provider.vpn();
+  StaticWindowUser user(*run.driver);
   user.FillIn("vpn1.sandbox", "demo", "demo123");
 
   Series click{"click on 按钮_连接 -> dial request at provider", {}};
@@ -86,7 +72,5 @@ int main() {
   }
   click.Print();
   drop.Print();
-  driver.Call("close");
-  program.Wait(20000);
   return click.ms.size() == kRuns && drop.ms.size() == kRuns ? 0 : 1;
 }

@@ -17,7 +17,6 @@
 #include <thread>
 #include <vector>
 
-#include "sandbox/vpn_scenario.h"
 #include "supervision/controls.h"
 #include "wine/sandbox_program.h"
 
@@ -149,27 +148,14 @@ class Bench {
 }  // namespace
 
 int main() {
-  WineHost& host = WineHost::Get();
-  if (!host.ok()) {
-    std::fprintf(stderr, "no Wine host: %s\n", host.error().c_str());
+  StaticProgramRun run;
+  if (!run.error().empty()) {
+    std::fprintf(stderr, "%s\n", run.error().c_str());
     return 1;
   }
-  sandbox::Provider provider;
-  sandbox::LoadDefaultScenario(provider.vpn());
-  if (!provider.Start(0)) {
-    std::fprintf(stderr, "the provider cannot listen\n");
-    return 1;
-  }
-  const std::string dir = PrepareProgramFolder(host, "static", SandboxFiles(provider));
-  WineProcess program(dir + "/Rovanta.exe", {}, {}, false, dir);
-  Driver driver;
-  if (!driver.Call("wait-window StaticLineWindow 60000", 70000).ok) {
-    std::fprintf(stderr, "the program's window did not appear\n");
-    return 1;
-  }
-  StaticWindowUser(driver).FillIn("vpn1.sandbox", "demo", "demo123");
+  StaticWindowUser(*run.driver).FillIn("vpn1.sandbox", "demo", "demo123");
 
-  Bench bench(driver, provider.vpn());
+  Bench bench(*run.driver, run.provider.vpn());
   std::vector<Row> rows;
   rows.push_back(bench.Idle());
   rows.push_back(bench.Monitoring("0.5"));
@@ -180,8 +166,6 @@ int main() {
   std::printf("%-16s %8s %8s %8s %8s %8s %8s %8s %9s %4s\n", "", "ping50", "ping95", "pingmax", "grey50",
               "greymax", "text50", "textmax", "checks/s", "fail");
   for (const Row& r : rows) PrintRow(r);
-  driver.Call("close");
-  program.Wait(20000);
   for (const Row& r : rows)
     if (r.failures) return 1;
   return 0;

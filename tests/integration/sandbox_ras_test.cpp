@@ -3,6 +3,7 @@
 // loopback: the codes, reports and texts of the real service.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <mutex>
@@ -308,6 +309,27 @@ TEST_F(SandboxRasTest, AHangUpEndsTheReportsOfADialStillInProgress) {
   EXPECT_LE(reports.Get().size(), seen + 1);  // at most one already on its way
   EXPECT_EQ(Record(h).status, LinkStatus::HungUp);
   EXPECT_TRUE(Listed().empty());
+}
+
+TEST_F(SandboxRasTest, ADialInProgressCutByThePhonebookToolReportsAUserDisconnection) {
+  ASSERT_EQ(provider.RunCommand("server slow.example accept step 150"), "ok");
+  provider.vpn().SetToolDelay(0);
+  Reports reports;
+  const RasHandle h = Dialed("e", "slow.example", reports);
+  ASSERT_TRUE(reports.WaitFor(2));
+  EXPECT_TRUE(process->StartHidden("rasphone -h e"));
+  ASSERT_TRUE(provider.vpn().WaitFor([&](const std::vector<sandbox::ConnectionRecord>& all) {
+    return std::any_of(all.begin(), all.end(), [&](const auto& c) { return c.handle == h && c.status == LinkStatus::HungUp; });
+  }, 2000));
+  ASSERT_TRUE(reports.WaitFor(3));
+  std::this_thread::sleep_for(400ms);  // nothing follows the failure
+  const std::vector<Report> got = reports.Get();
+  ASSERT_GE(got.size(), 3u);
+  EXPECT_EQ(got.back().error, 631u);
+  EXPECT_EQ(got.back().state, got[got.size() - 2].state);
+  char text[256] = {};
+  ASSERT_EQ(ras->GetErrorString(631, text, sizeof text), 0u);
+  EXPECT_EQ(GbkBytesToUtf8(text), "端口已被用户断开。");
 }
 
 TEST_F(SandboxRasTest, ThePhonebookToolAndIpconfigActOnTheProviderAndOtherCommandsRunForReal) {

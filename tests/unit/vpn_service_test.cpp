@@ -125,6 +125,35 @@ TEST(VpnService, ToolCommandsActAfterTheToolDelay) {
   EXPECT_TRUE(vpn.DefaultEntries().empty());
 }
 
+TEST(VpnService, ADialCutByThePhonebookToolReportsAUserDisconnectionAtTheStateItReached) {
+  VpnService vpn;
+  Loaded(vpn, "server * step 100\ntool-delay 0\n");
+  VpnService::DialAnswer a = vpn.Dial("拨号 1", "s", "u", "p", 1);
+  std::vector<DialEvent> seen;
+  bool more = true;
+  // Two reports in, then the tool hangs the entry up.
+  while (more && seen.size() < 2) {
+    auto got = vpn.Events(a.handle, seen.size(), 2000, &more);
+    ASSERT_TRUE(got);
+    seen.insert(seen.end(), got->begin(), got->end());
+  }
+  ASSERT_TRUE(vpn.RunTool("rasphone -h 拨号 1"));
+  while (more) {
+    auto got = vpn.Events(a.handle, seen.size(), 2000, &more);
+    ASSERT_TRUE(got);
+    seen.insert(seen.end(), got->begin(), got->end());
+  }
+  ASSERT_GE(seen.size(), 3u);
+  EXPECT_EQ(seen.back().state, seen[seen.size() - 2].state);
+  EXPECT_NE(seen.back().state, kConnected);
+  EXPECT_EQ(seen.back().error, 631u);
+  for (size_t i = 0; i + 1 < seen.size(); ++i) EXPECT_EQ(seen[i].error, 0u);
+  ASSERT_EQ(vpn.Connections().size(), 1u);
+  EXPECT_EQ(vpn.Connections()[0].status, LinkStatus::HungUp);
+  EXPECT_EQ(vpn.Connections()[0].error, 631u);
+  EXPECT_TRUE(vpn.Listed().empty());
+}
+
 struct DirectiveCase {
   const char* line;
   const char* reply;  // nullptr: not a directive of the service

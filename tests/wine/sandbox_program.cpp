@@ -3,6 +3,8 @@
 #include <chrono>
 #include <thread>
 
+#include "sandbox/vpn_scenario.h"
+
 namespace rv::wine {
 
 ProgramFiles SandboxFiles(sandbox::Provider& provider) {
@@ -30,8 +32,9 @@ void StaticWindowUser::Type(const std::string& control, const std::string& text)
   DriverReply r = driver_.Call("type " + control + " " + Escape(text));
   EXPECT_TRUE(r.ok) << r.error;
   // Another process cannot read a password box back.
-  if (control != "编辑框_密码")
+  if (control != "编辑框_密码") {
     EXPECT_TRUE(WaitText(control, [&](const std::string& t) { return t == text; }, 5000)) << control;
+  }
 }
 
 void StaticWindowUser::Click(const std::string& control) {
@@ -70,6 +73,29 @@ std::string StaticWindowUser::Screenshot(const std::string& name) {
   DriverReply r = driver_.Call("screenshot " + WindowsPath(path));
   EXPECT_TRUE(r.ok) << r.error;
   return path;
+}
+
+StaticProgramRun::StaticProgramRun() {
+  WineHost& host = WineHost::Get();
+  if (!host.ok()) {
+    error_ = "no Wine host: " + host.error();
+    return;
+  }
+  sandbox::LoadDefaultScenario(provider.vpn());
+  if (!provider.Start(0)) {
+    error_ = "the provider cannot listen";
+    return;
+  }
+  const std::string dir = PrepareProgramFolder(host, "static", SandboxFiles(provider));
+  program_ = std::make_unique<WineProcess>(dir + "/Rovanta.exe", std::vector<std::string>{}, EnvVars{}, false, dir);
+  driver = std::make_unique<Driver>();
+  if (!driver->Call("wait-window StaticLineWindow 60000", 70000).ok) error_ = "the program's window did not appear";
+}
+
+StaticProgramRun::~StaticProgramRun() {
+  if (!program_) return;
+  if (error_.empty()) driver->Call("close");
+  program_->Wait(20000);
 }
 
 int MonitorCount(const std::string& text, const std::string& interval) {

@@ -3,6 +3,7 @@
 // provider running in this process: the provider, sandbox.ini pointing the
 // program at it, and the driver steps of a user at the static window.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,28 @@ class StaticWindowUser {
 
  private:
   Driver& driver_;
+};
+
+// The static line of the real program against a provider of its own, for
+// the programs outside the test fixture (the benchmarks): the provider on a
+// free port with the default scenario, the program started in a fresh
+// folder, its window selected in the driver.
+class StaticProgramRun {
+ public:
+  StaticProgramRun();
+  ~StaticProgramRun();  // closes the window and waits for the program to end
+  StaticProgramRun(const StaticProgramRun&) = delete;
+  StaticProgramRun& operator=(const StaticProgramRun&) = delete;
+
+  // Empty when the program's window is up; else what failed.
+  const std::string& error() const { return error_; }
+
+  sandbox::Provider provider;
+  std::unique_ptr<Driver> driver;
+
+ private:
+  std::unique_ptr<WineProcess> program_;
+  std::string error_;
 };
 
 // The check count of the monitor's text, -1 when the text is not the monitor's.
