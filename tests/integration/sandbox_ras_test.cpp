@@ -160,7 +160,9 @@ class SandboxDialOutcome : public SandboxRasTest, public testing::WithParamInter
 
 TEST_P(SandboxDialOutcome, ReportsComeInTheServicesOrderOnAThreadOfTheirOwn) {
   const DialCase& c = GetParam();
-  if (c.serverDirective) ASSERT_EQ(provider.RunCommand(c.serverDirective), "ok");
+  if (c.serverDirective) {
+    ASSERT_EQ(provider.RunCommand(c.serverDirective), "ok");
+  }
   const std::string entry = EntryName("3");
   Write(entry, "vpn7.example");
   Reports reports;
@@ -267,7 +269,7 @@ TEST_F(SandboxRasTest, ConnectionsAreListedInBothRecordLayoutsAndBoundedByTheBuf
     EXPECT_EQ(v.deviceType, "vpn");
   }
   Reports more;
-  const RasHandle h2 = Dialed("second", "vpn8.example", more);
+  Dialed("second", "vpn8.example", more);
   ras::Record one = ras::ConnectionBuffer(ras::kConnection64, 1);
   uint32_t bytes = static_cast<uint32_t>(one.size()), count = 0;
   EXPECT_EQ(ras->EnumConnections(one.data(), &bytes, &count), kRasErrorBufferTooSmall);
