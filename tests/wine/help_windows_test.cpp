@@ -131,9 +131,10 @@ class HelpWindows : public WineSession {
     // box's bottom edge, show the background only.
     EXPECT_EQ(Compare(RgbOf(png + Area{cx + kBoxLeft + kBoxWidth, cy + first, 2, rows}.Crop()), plain(2, rows), 0).largest, 0)
         << "picture shows right of the box at position " << position;
-    if (last < ch)
+    if (last < ch) {
       EXPECT_EQ(Compare(RgbOf(png + Area{cx + kBoxLeft, cy + last, kBoxWidth, ch - last}.Crop()), plain(kBoxWidth, ch - last), 0).largest, 0)
           << "picture shows below the box at position " << position;
+    }
   }
 };
 

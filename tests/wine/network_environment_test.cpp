@@ -85,9 +85,10 @@ TEST_F(NetProbe, StatusesAndSwitchMessagesFollowWhatThePlatformReports) {
     // operations run to their end and say so.
     EXPECT_EQ(Probe({"cut"}).Value("message"), cutTexts[0][0]);
     const bool wlanOff = codes["WLAN"] == 0, wiredOff = codes["本地连接"] == 0;
-    if (!wlanOff && !wiredOff)
+    if (!wlanOff && !wiredOff) {
       EXPECT_EQ(Probe({"restore"}).Value("message"),
                 "无线连接WLAN【即WIFI】没禁用，本地连接也没禁用，都无需操作！");
+    }
   } else {
     EXPECT_EQ(Probe({"cut"}).Value("message"), cutTexts[wlan][wired]);
   }

@@ -298,33 +298,6 @@ bool WineProcess::ReadLine(std::string* line, int timeoutMs) {
 
 // ---- Driver ----------------------------------------------------------------------
 
-std::string Unescape(const std::string& s) {
-  std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != '\\' || i + 1 == s.size()) {
-      out += s[i];
-      continue;
-    }
-    char c = s[++i];
-    out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-  }
-  return out;
-}
-
-std::string Escape(const std::string& s) {
-  std::string out;
-  for (char c : s) {
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
 std::string DriverReply::Value(const std::string& key) const {
   for (const std::string& l : lines)
     if (l.size() > key.size() && l.compare(0, key.size(), key) == 0 && l[key.size()] == '=')

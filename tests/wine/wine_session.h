@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/driver/line_escape.h"
+
 namespace rv::wine {
 
 using EnvVars = std::map<std::string, std::string>;
@@ -93,8 +95,8 @@ class Driver {
 };
 
 // Text escapes of the driver's lines.
-std::string Unescape(const std::string& text);
-std::string Escape(const std::string& text);
+using driver_line::Escape;
+using driver_line::Unescape;
 // Z:/... path of a Unix path, as the Windows programs see it.
 std::string WindowsPath(const std::string& unixPath);
 // Folder for screenshots and other files the tests leave behind.

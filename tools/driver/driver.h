@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "tools/driver/line_escape.h"
+
 namespace rv::driver {
 
-// Texts on the driver's lines escape backslash, CR, LF and tab.
-std::string Escape(const std::string& utf8);
-std::string Unescape(const std::string& text);
+using driver_line::Escape;
+using driver_line::Unescape;
 
 // The name a window or control carries in its "RvName" property; empty when none.
 std::string RvName(HWND hwnd);

@@ -367,7 +367,10 @@ const std::map<std::string, Command>& Commands() {
          if (std::string e = Control(c, a, 1, &h); !e.empty()) return e;
          for (const ListRow& row : ListRows(h)) {
            std::string line;
-           for (size_t i = 0; i < row.cells.size(); ++i) line += (i ? "\t" : "") + Escape(row.cells[i]);
+           for (size_t i = 0; i < row.cells.size(); ++i) {
+             if (i) line += '\t';
+             line += Escape(row.cells[i]);
+           }
            out.push_back(line);
          }
          return {};

@@ -8,34 +8,6 @@ namespace rv::driver {
 using win32::Utf8;
 using win32::Wide;
 
-std::string Escape(const std::string& s) {
-  std::string out;
-  out.reserve(s.size());
-  for (char c : s) {
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
-std::string Unescape(const std::string& s) {
-  std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != '\\' || i + 1 == s.size()) {
-      out += s[i];
-      continue;
-    }
-    char c = s[++i];
-    out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-  }
-  return out;
-}
-
 std::string RvName(HWND hwnd) {
   auto atom = static_cast<ATOM>(reinterpret_cast<uintptr_t>(GetPropW(hwnd, L"RvName")));
   if (!atom) return {};
