@@ -21,6 +21,7 @@ inline constexpr uint32_t kErrorInsufficientBuffer = 122;
 inline constexpr uint32_t kErrorInvalidName = 123;
 inline constexpr uint32_t kErrorCannotOpenPhonebook = 621;
 inline constexpr uint32_t kErrorCannotFindEntry = 623;
+inline constexpr uint32_t kErrorUserDisconnection = 631;
 inline constexpr uint32_t kErrorInvalidSize = 632;
 inline constexpr uint32_t kErrorAuthenticationFailure = 691;
 inline constexpr uint32_t kErrorServiceUnavailable = 711;

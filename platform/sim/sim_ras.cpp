@@ -136,18 +136,26 @@ uint32_t SimRas::Dial(const std::string& phonebook, const uint8_t* params, uint3
 
 // The dial's progress, on a service thread of its own. A hang-up ends it.
 void SimRas::RunDial(RasHandle handle, DialScript script, RasNotifier notifier) {
+  uint32_t reached = 0;
   for (const DialReport& report : script.reports) {
     sched_.Pause(script.stepMs);
     {
-      std::lock_guard<std::mutex> lock(mutex_);
+      std::unique_lock<std::mutex> lock(mutex_);
       Conn* c = FindLocked(handle);
-      if (!c || !Listed(*c)) return;
+      if (!c || !Listed(*c)) {
+        // Ended by the phonebook tool, the dialer hears of it; by its own hang-up, not.
+        const bool cut = cutDials_.erase(handle) != 0;
+        lock.unlock();
+        if (cut) notifier(kDialEventMessage, reached, kErrorUserDisconnection);
+        return;
+      }
       if (report.error || report.state == kStateDisconnected)
         c->status = Status::Failed;
       else if (report.state == kStateConnected)
         c->status = Status::Connected;
     }
     notifier(kDialEventMessage, report.state, report.error);
+    reached = report.state;
     if (report.error || report.state == kStateDisconnected) return;
   }
   if (script.dropAfterMs < 0 || script.reports.empty() ||
@@ -189,6 +197,8 @@ uint32_t SimRas::EnumEntries(const std::string& phonebook, uint8_t* buffer, uint
 
 void SimRas::HangUpEntry(const std::string& gbkName) {
   std::lock_guard<std::mutex> lock(mutex_);
+  for (const Conn& c : connections_)
+    if (c.entry == gbkName && c.status == Status::Dialing) cutDials_.insert(c.handle);
   std::erase_if(connections_, [&](const Conn& c) { return c.entry == gbkName; });
 }
 

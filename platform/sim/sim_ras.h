@@ -9,6 +9,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ inline constexpr uint32_t kErrorInsufficientBuffer = ras_service::kErrorInsuffic
 inline constexpr uint32_t kErrorInvalidName = ras_service::kErrorInvalidName;
 inline constexpr uint32_t kErrorCannotOpenPhonebook = ras_service::kErrorCannotOpenPhonebook;
 inline constexpr uint32_t kErrorCannotFindEntry = ras_service::kErrorCannotFindEntry;
+inline constexpr uint32_t kErrorUserDisconnection = ras_service::kErrorUserDisconnection;
 inline constexpr uint32_t kErrorInvalidSize = ras_service::kErrorInvalidSize;
 inline constexpr uint32_t kErrorAuthenticationFailure = ras_service::kErrorAuthenticationFailure;
 inline constexpr uint32_t kErrorDialAlreadyInProgress = ras_service::kErrorDialAlreadyInProgress;
@@ -153,6 +155,7 @@ class SimRas final : public RasApi {
   ras_service::PhonebookStore phonebooks_;  // "" = the default phonebook
   std::vector<Conn> connections_;
   std::vector<RasHandle> hangUps_;
+  std::set<RasHandle> cutDials_;  // dials in progress that the phonebook tool ended
   std::vector<SimDial> dials_;
   std::map<std::string, DialScript> scripts_;
   DialScript defaultScript_ = DialScript::Connects();

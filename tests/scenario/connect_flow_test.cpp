@@ -145,6 +145,30 @@ TEST(StaticConnect, AWrongPasswordShowsTheServiceTextAndPollsUntilDisconnect) {
   EXPECT_EQ(line.world.sched.LiveProgramThreads(), 1);  // the UI thread alone
 }
 
+// The disconnect gives 按钮_连接 back while the hidden phonebook tool it
+// started is still at work on the entry: a connect clicked at once is cut by
+// it, and the user is told so instead of seeing the first state text stay.
+TEST(StaticConnect, AConnectAtOnceAfterADisconnectIsCutByThePhonebookToolAndSaysSo) {
+  StaticLine line;
+  ASSERT_TRUE(line.ConnectAndWatch());
+  line.Click(kDisconnectButton);
+  ASSERT_TRUE(line.world.RunUntil([&] { return line.Enabled(kConnect); }, 5000));
+  line.Click(kConnect);
+  const std::string cut = sim::SimRas::ErrorText(631);
+  ASSERT_FALSE(cut.empty());
+  ASSERT_TRUE(line.RunUntilMessage(cut, 5000));
+  EXPECT_EQ(line.world.ras.Dials().size(), 2u);
+  line.world.Run(10000);
+  EXPECT_EQ(line.Message(), cut);  // the attempt polls on, as for any failed dial
+  EXPECT_FALSE(line.Enabled(kConnect));
+
+  line.Click(kDisconnectButton);
+  ASSERT_TRUE(line.RunUntilMessage(kDisconnected, 5000));
+  // Connected again once the tool is done.
+  line.world.Run(1000);
+  ASSERT_TRUE(line.ConnectAndWatch());
+}
+
 TEST(StaticConnect, NoStateTextASecondAfterDialingIsADialError) {
   // Texts a disconnect and a repair leave behind count as no report.
   for (const char* before : {"", kDisconnected, "自动修复故障已完成，请连接使用！"}) {
