@@ -56,9 +56,18 @@ struct Outcome {
 };
 
 Outcome Notice(std::string title, uint32_t style, std::string text, std::string chat = "") {
-  return {std::move(chat), std::move(title), style, std::move(text)};
+  Outcome o;
+  o.chat = std::move(chat);
+  o.title = std::move(title);
+  o.style = style;
+  o.text = std::move(text);
+  return o;
 }
-Outcome Chat(std::string link) { return {std::move(link)}; }
+Outcome Chat(std::string link) {
+  Outcome o;
+  o.chat = std::move(link);
+  return o;
+}
 Outcome Opens(std::string window, std::string picture = "") {
   Outcome o;
   o.window = std::move(window);
