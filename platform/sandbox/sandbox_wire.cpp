@@ -39,14 +39,21 @@ std::string Url(const std::string& base, const std::string& path, const Params& 
   std::string url = base;
   while (!url.empty() && url.back() == '/') url.pop_back();
   url += path;
-  for (size_t i = 0; i < params.size(); ++i)
-    url += (i ? "&" : "?") + UrlEncode(params[i].first) + "=" + UrlEncode(params[i].second);
+  for (size_t i = 0; i < params.size(); ++i) {
+    url += i ? '&' : '?';
+    url += UrlEncode(params[i].first);
+    url += '=';
+    url += UrlEncode(params[i].second);
+  }
   return url;
 }
 
 std::string Line(const Words& words) {
   std::string line;
-  for (size_t i = 0; i < words.size(); ++i) line += (i ? " " : "") + UrlEncode(words[i]);
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (i) line += ' ';
+    line += UrlEncode(words[i]);
+  }
   return line + "\n";
 }
 

@@ -49,7 +49,9 @@ TEST(SandboxWire, AReplyIsOnlyWholeWithItsClosingLine) {
     SCOPED_TRACE(c.body);
     auto reply = ParseReply(c.body);
     ASSERT_EQ(reply.has_value(), c.valid);
-    if (reply) EXPECT_EQ(reply->size(), c.lines);
+    if (reply) {
+      EXPECT_EQ(reply->size(), c.lines);
+    }
   }
   std::string many;
   for (int i = 0; i < 10; ++i) many += "x\n";

@@ -174,7 +174,9 @@ TEST(SmfReader, EveryCutAndEveryDamagedByteOfTheAlarmTuneIsReadSafely) {
   const size_t full = ReadSmf(tune)->events.size();
   for (size_t n = 0; n <= tune.size(); n += 7) {
     auto seq = ReadSmf(tune.substr(0, n));
-    if (seq) EXPECT_LE(seq->events.size(), full);
+    if (seq) {
+      EXPECT_LE(seq->events.size(), full);
+    }
   }
   std::mt19937 random(1234);
   for (int round = 0; round < 3000; ++round) {

@@ -103,7 +103,9 @@ TEST(VpnService, AServerDropsItsLinkAfterItsTimeOrAtRandomWithinItsRange) {
   for (const ConnectionRecord& c : vpn.Connections()) {
     SCOPED_TRACE(c.entry);
     const int64_t lived = c.endedMs - c.connectedMs;
-    if (c.handle == fixed) EXPECT_EQ(lived, 200);
+    if (c.handle == fixed) {
+      EXPECT_EQ(lived, 200);
+    }
     if (c.handle == random) {
       EXPECT_GE(lived, 100);
       EXPECT_LE(lived, 300);
@@ -183,7 +185,9 @@ TEST(VpnScenario, DirectivesAreCheckedWordByWord) {
     VpnService vpn;
     std::optional<std::string> reply = RunVpnDirective(vpn, c.line);
     ASSERT_EQ(reply.has_value(), c.reply != nullptr);
-    if (reply) EXPECT_EQ(*reply, c.reply);
+    if (reply) {
+      EXPECT_EQ(*reply, c.reply);
+    }
   }
 }
 

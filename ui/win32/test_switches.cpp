@@ -14,6 +14,14 @@ namespace rv::win32 {
 
 namespace {
 
+// A worker's tag and number, "w3"; built by appending, which GCC 12 does not
+// misread as an overlapping copy the way it does "w" + std::to_string(k).
+std::string Tag(const char* tag, int k) {
+  std::string s(tag);
+  s += std::to_string(k);
+  return s;
+}
+
 long EnvNumber(const wchar_t* name, long fallback) {
   wchar_t buffer[32];
   DWORD n = GetEnvironmentVariableW(name, buffer, 32);
@@ -42,9 +50,9 @@ void StartStress(App& app, Form* window, long rounds) {
     app.StartWorker([window, k, rounds, left] {
       for (long i = 0; i < rounds; ++i) {
         const std::string n = std::to_string(i);
-        window->SetText("编辑框_接收信息", "w" + std::to_string(k) + " " + n);
+        window->SetText("编辑框_接收信息", Tag("w", k) + " " + n);
         window->SetTextColor("编辑框_接收信息", (i & 1) ? kRed : kPurple);
-        window->Append("编辑框_列表结果显示", "s" + std::to_string(k) + " " + n + "\r\n");
+        window->Append("编辑框_列表结果显示", Tag("s", k) + " " + n + "\r\n");
         window->SetChecked("选择框_记录每次连接ip", (i & 1) != 0);
       }
       if (--*left == 0) {
@@ -73,7 +81,7 @@ void StartTestSwitches(App& app) {
     const long first = lines * k / workers, last = lines * (k + 1) / workers;
     app.StartWorker([window, k, first, last] {
       for (long i = first; i < last; ++i)
-        window->Append("编辑框_列表结果显示", "w" + std::to_string(k) + " line " + std::to_string(i) + "\r\n");
+        window->Append("编辑框_列表结果显示", Tag("w", k) + " line " + std::to_string(i) + "\r\n");
     });
   }
 }
