@@ -27,6 +27,7 @@ inline constexpr uint32_t kErrorAuthenticationFailure = 691;
 inline constexpr uint32_t kErrorServiceUnavailable = 711;
 inline constexpr uint32_t kErrorDialAlreadyInProgress = 756;
 inline constexpr uint32_t kErrorVpnUnreachable = 800;
+inline constexpr uint32_t kErrorNameNotResolved = 868;
 
 // Connection states of the progress reports.
 inline constexpr uint32_t kStateConnected = 8192;

@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <chrono>
 
+#include "platform/ras_service.h"
+
 namespace rv::sandbox {
 
 namespace {
 
 constexpr uint32_t kStateOpenPort = 0, kStateConnectDevice = 2, kStateAuthenticate = 5;
-constexpr uint32_t kStateConnected = 8192;
-constexpr uint32_t kErrorInvalidHandle = 6, kErrorAuthenticationFailure = 691,
-                   kErrorUserDisconnection = 631, kErrorDialAlreadyInProgress = 756, kErrorVpnUnreachable = 800,
-                   kErrorNameNotResolved = 868;
+using ras_service::kErrorAuthenticationFailure, ras_service::kErrorDialAlreadyInProgress,
+    ras_service::kErrorInvalidHandle, ras_service::kErrorNameNotResolved, ras_service::kErrorUserDisconnection,
+    ras_service::kErrorVpnUnreachable, ras_service::kStateConnected;
 // The states of a tunnel that comes up, in the service's order.
 constexpr uint32_t kConnectingStates[] = {0, 1, 2, 3, 4, 5, 6, 10, 14, 18, kStateConnected};
 // Ended connections kept for inspection; older ones are forgotten.

@@ -50,7 +50,6 @@ int main() {
   }
   sandbox::VpnService& vpn = run.provider.vpn();
   StaticWindowUser user(*run.driver);
-  user.FillIn("vpn1.sandbox", "demo", "demo123");
 
   Series click{"click on 按钮_连接 -> dial request at provider", {}};
   Series drop{"provider drop -> drop text (interval 0.5 s)", {}};

@@ -153,7 +153,6 @@ int main() {
     std::fprintf(stderr, "%s\n", run.error().c_str());
     return 1;
   }
-  StaticWindowUser(*run.driver).FillIn("vpn1.sandbox", "demo", "demo123");
 
   Bench bench(*run.driver, run.provider.vpn());
   std::vector<Row> rows;

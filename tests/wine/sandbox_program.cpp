@@ -89,7 +89,11 @@ StaticProgramRun::StaticProgramRun() {
   const std::string dir = PrepareProgramFolder(host, "static", SandboxFiles(provider));
   program_ = std::make_unique<WineProcess>(dir + "/Rovanta.exe", std::vector<std::string>{}, EnvVars{}, false, dir);
   driver = std::make_unique<Driver>();
-  if (!driver->Call("wait-window StaticLineWindow 60000", 70000).ok) error_ = "the program's window did not appear";
+  if (!driver->Call("wait-window StaticLineWindow 60000", 70000).ok) {
+    error_ = "the program's window did not appear";
+    return;
+  }
+  StaticWindowUser(*driver).FillIn(kServer, kUser, kPassword);
 }
 
 StaticProgramRun::~StaticProgramRun() {

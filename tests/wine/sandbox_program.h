@@ -43,9 +43,14 @@ class StaticWindowUser {
 // The static line of the real program against a provider of its own, for
 // the programs outside the test fixture (the benchmarks): the provider on a
 // free port with the default scenario, the program started in a fresh
-// folder, its window selected in the driver.
+// folder, its window selected in the driver and filled in with the
+// sandbox's server and account (kServer, kUser, kPassword).
 class StaticProgramRun {
  public:
+  static constexpr const char* kServer = "vpn1.sandbox";
+  static constexpr const char* kUser = "demo";
+  static constexpr const char* kPassword = "demo123";
+
   StaticProgramRun();
   ~StaticProgramRun();  // closes the window and waits for the program to end
   StaticProgramRun(const StaticProgramRun&) = delete;

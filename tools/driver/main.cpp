@@ -83,24 +83,17 @@ double NowUs() {
 
 std::string Micros(double us) { return us < 0 ? "-1" : std::to_string(static_cast<long long>(us + 0.5)); }
 
-// Polls `done` every millisecond until it holds; the microseconds from
+// Polls `done` every `pollMs` until it holds; the microseconds from
 // `startUs` then, or -1 on time-out.
-double PollUs(double startUs, int timeoutMs, const std::function<bool()>& done) {
+double PollUs(double startUs, int timeoutMs, DWORD pollMs, const std::function<bool()>& done) {
   for (;;) {
     if (done()) return NowUs() - startUs;
-    if (NowUs() - startUs > timeoutMs * 1000.0) return -1;
-    Sleep(1);
+    if (NowUs() - startUs >= std::max(timeoutMs, 0) * 1000.0) return -1;
+    Sleep(pollMs);
   }
 }
 
-bool WaitFor(int timeoutMs, const std::function<bool()>& done) {
-  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(std::max(timeoutMs, 0));
-  for (;;) {
-    if (done()) return true;
-    if (GetTickCount64() >= end) return false;
-    Sleep(50);
-  }
-}
+bool WaitFor(int timeoutMs, const std::function<bool()>& done) { return PollUs(NowUs(), timeoutMs, 50, done) >= 0; }
 
 std::string NeedWindow(Context& c) {
   if (!c.window || !IsWindow(c.window)) return "no window selected";
@@ -566,10 +559,10 @@ const std::map<std::string, Command>& Commands() {
          const std::string want = a.size() > 4 ? Rest(a, 4) : std::string();
          const double start = NowUs();
          PostMessageW(button, BM_CLICK, 0, 0);
-         const double disabled = PollUs(start, timeoutMs, [&] { return !IsWindowEnabled(button); });
+         const double disabled = PollUs(start, timeoutMs, 1, [&] { return !IsWindowEnabled(button); });
          out.push_back("disabled_us=" + Micros(disabled));
          if (watched) {
-           const double shown = PollUs(start, timeoutMs, [&] { return TextOf(watched) == want; });
+           const double shown = PollUs(start, timeoutMs, 1, [&] { return TextOf(watched) == want; });
            out.push_back("text_us=" + Micros(shown));
          }
          return {};
